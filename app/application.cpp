@@ -1,0 +1,55 @@
+#include "app/application.h"
+
+#include "app/startup.h"
+#include "common/dialogs.h"
+#include "common/office_folder.h"
+#include "common/qt_dialogs.h"
+#include "data/database.h"
+#include "data/tdm1.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+// A last guard: an error that escaped an action handler is shown instead of
+// ending the program.
+class QuarnelApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            dialogs().showError(error);
+        }
+        return false;
+    }
+};
+}  // namespace
+
+int runQuarnel(int argc, char** argv) {
+    QuarnelApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quarnel"));
+    QApplication::setApplicationDisplayName(QStringLiteral(" Quarnel [3.0]"));
+    initQuarnelResources();
+    installFontSubstitutes();
+    installDialogs(std::make_unique<QtDialogs>());
+
+    const OfficeFolder folder = OfficeFolder::fromEnvironment();
+    setOfficeFolder(folder);
+    try {
+        if (!folder.ensureCreated()) {
+            dialogs().showError(QStringLiteral("사무실 폴더를 만들 수 없습니다: ") + folder.path());
+            return 1;
+        }
+        Database::setQdb3(std::make_unique<Database>(folder.aliasDirectory()));
+        TDM1::create();
+    } catch (const std::exception& error) {
+        dialogs().showError(error);
+        return 1;
+    }
+    const int result = 0;
+    TDM1::destroy();
+    Database::closeQdb3();
+    return result;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include <exception>
+#include <functional>
+#include <memory>
+
+class PrintDevice;
+
+// Every message box, beep, printer dialog, file and font dialog and the
+// standard error display of the program goes through this one service. The
+// application installs the Qt implementation; tests install a scripted one
+// that records every message and answers from a script.
+class Dialogs {
+public:
+    enum class Icon { Information, Warning, Error, Question };
+    enum class Buttons { Ok, Yes, YesNo, RetryCancel, OkCancel };
+    enum class Answer { Ok, Yes, No, Retry, Cancel };
+
+    // Draws one print job on the device it is given.
+    using PrintJob = std::function<void(PrintDevice&)>;
+
+    virtual ~Dialogs() = default;
+
+    virtual Answer message(Icon icon, const QString& text, Buttons buttons) = 0;
+    virtual void beep() = 0;
+
+    // Shows the printer dialog (a real printer or a PDF file). Runs the job
+    // on the chosen device and returns true, or returns false when the user
+    // cancels.
+    virtual bool print(const QString& jobTitle, const PrintJob& job) = 0;
+    // Shows the job in a preview window from which the user may print it.
+    virtual void preview(const QString& jobTitle, const PrintJob& job) = 0;
+
+    // Empty when cancelled.
+    virtual QString openFileName(const QString& caption, const QString& filter) = 0;
+    virtual QString saveFileName(const QString& caption, const QString& filter) = 0;
+    // False when cancelled; otherwise `font` holds the choice.
+    virtual bool chooseFont(QFont& font) = 0;
+
+    // The standard error display: shows the error's own text.
+    virtual void showError(const QString& text) = 0;
+
+    // Convenience forms used all over the forms.
+    void information(const QString& text) { message(Icon::Information, text, Buttons::Ok); }
+    void informationYes(const QString& text) { message(Icon::Information, text, Buttons::Yes); }
+    void warning(const QString& text) { message(Icon::Warning, text, Buttons::Ok); }
+    bool askYesNo(const QString& text) {
+        return message(Icon::Question, text, Buttons::YesNo) == Answer::Yes;
+    }
+    void showError(const std::exception& error);
+};
+
+// The installed service. The application installs QtDialogs at start-up;
+// tests install ScriptedDialogs.
+Dialogs& dialogs();
+void installDialogs(std::unique_ptr<Dialogs> service);

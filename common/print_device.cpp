@@ -1,0 +1,21 @@
+#include "common/print_device.h"
+
+#include <cmath>
+
+void PrintDevice::setFontName(const QString& name) {
+    FontSpec spec = font();
+    spec.name = name;
+    setFont(spec);
+}
+
+void PrintDevice::setFontSize(int pointSize) {
+    FontSpec spec = font();
+    spec.pointSize = pointSize;
+    setFont(spec);
+}
+
+int pointsToDots(int pointSize, int dpi) {
+    const long long product = static_cast<long long>(pointSize) * dpi;
+    // MulDiv rounds half away from zero.
+    return static_cast<int>((product + (product >= 0 ? 36 : -36)) / 72);
+}

@@ -1,0 +1,231 @@
+#include "data/database.h"
+
+#include "data/store_error.h"
+#include "data/table_name.h"
+#include "data/transaction.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+#include <QVariant>
+
+#include <algorithm>
+#include <sqlite3.h>
+
+
+namespace {
+std::unique_ptr<Database>& qdb3Instance() {
+    static std::unique_ptr<Database> instance;
+    return instance;
+}
+
+QString queryError(const QSqlQuery& query) {
+    const QSqlError error = query.lastError();
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+}
+
+int scriptVersion(const QString& fileName) { return fileName.section(u'_', 0, 0).toInt(); }
+}  // namespace
+
+int TableInfo::fieldIndex(const QString& fieldName) const {
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].name.compare(fieldName, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+Database::Database(const QString& directory)
+    : directory_(QDir::cleanPath(directory)),
+      filePath_(QDir(directory_).filePath(QString::fromLatin1(kFileName))),
+      connectionName_(QStringLiteral("qdb3-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {
+    if (!QDir().mkpath(directory_)) {
+        throw StoreError(QStringLiteral("자료 폴더를 만들 수 없습니다: ") + directory_,
+                         QStringLiteral("cannot create directory"));
+    }
+    createdNow_ = !QFileInfo::exists(filePath_);
+    db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+    db_.setDatabaseName(filePath_);
+    db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db_.open()) {
+        const QString text = db_.lastError().text();
+        db_ = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connectionName_);
+        throw StoreError(QStringLiteral("자료 파일을 열 수 없습니다: ") + filePath_, text);
+    }
+    configureConnection();
+    migrate();
+}
+
+Database::~Database() {
+    tableInfo_.clear();
+    if (db_.isOpen()) db_.close();
+    db_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName_);
+}
+
+Database& Database::qdb3() {
+    auto& instance = qdb3Instance();
+    if (!instance) throw StoreError(QStringLiteral("별칭 qdb3의 자료가 열려 있지 않습니다."), QStringLiteral("alias qdb3 is not open"));
+    return *instance;
+}
+
+bool Database::isOpen() { return qdb3Instance() != nullptr; }
+
+void Database::setQdb3(std::unique_ptr<Database> database) { qdb3Instance() = std::move(database); }
+
+void Database::closeQdb3() { qdb3Instance().reset(); }
+
+sqlite3* Database::handle() const {
+    const QVariant v = db_.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0) return nullptr;
+    return *static_cast<sqlite3* const*>(v.data());
+}
+
+void Database::configureConnection() {
+    sqlite3* raw = handle();
+    if (raw) {
+        // A double-quoted word must be a name, never a text constant, so that
+        // a statement translated wrongly fails instead of comparing a column
+        // with itself.
+        sqlite3_db_config(raw, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+        sqlite3_db_config(raw, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    }
+    execute(QStringLiteral("PRAGMA journal_mode=WAL"));
+    execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    execute(QStringLiteral("PRAGMA foreign_keys=OFF"));
+}
+
+int Database::schemaVersion() const {
+    QSqlQuery query(db_);
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) return 0;
+    return query.value(0).toInt();
+}
+
+void Database::migrate() {
+    QStringList scripts;
+    QDirIterator it(QStringLiteral(":/schema"));
+    while (it.hasNext()) scripts.append(QFileInfo(it.next()).fileName());
+    std::sort(scripts.begin(), scripts.end(),
+              [](const QString& a, const QString& b) { return scriptVersion(a) < scriptVersion(b); });
+    if (scripts.isEmpty()) throw StoreError(QStringLiteral("자료 구조 정의가 없습니다."), QStringLiteral(":/schema is empty"));
+
+    const int current = schemaVersion();
+    for (const QString& script : scripts) {
+        const int version = scriptVersion(script);
+        if (version <= current) continue;
+        Transaction transaction(*this);
+        runScript(QStringLiteral(":/schema/") + script);
+        execute(QStringLiteral("PRAGMA user_version = %1").arg(version));
+        transaction.commit();
+    }
+    if (createdNow_) {
+        Transaction transaction(*this);
+        runScript(QStringLiteral(":/seed/seed.sql"));
+        transaction.commit();
+    }
+    tableInfo_.clear();
+}
+
+void Database::runScript(const QString& resourcePath) {
+    QFile file(resourcePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw StoreError(QStringLiteral("자료 구조 파일을 읽을 수 없습니다: ") + resourcePath, file.errorString());
+    }
+    for (const QString& statement : splitSqlScript(QString::fromUtf8(file.readAll()))) execute(statement);
+}
+
+void Database::execute(const QString& sql, const QVariantList& parameters) {
+    QSqlQuery query(db_);
+    if (!query.prepare(sql)) throw StoreError(QStringLiteral("자료 처리 명령이 잘못되었습니다."), queryError(query));
+    for (int i = 0; i < parameters.size(); ++i) query.bindValue(i, parameters[i]);
+    if (!query.exec()) throw StoreError(QStringLiteral("자료를 처리할 수 없습니다."), queryError(query));
+}
+
+bool Database::hasTable(const QString& spelling) const {
+    QSqlQuery query(db_);
+    query.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name=?"));
+    query.bindValue(0, canonicalTableName(spelling));
+    return query.exec() && query.next();
+}
+
+QStringList Database::tableNames() const {
+    QStringList names;
+    QSqlQuery query(db_);
+    query.exec(QStringLiteral(
+        "SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite_%' ORDER BY name"));
+    while (query.next()) names.append(query.value(0).toString());
+    return names;
+}
+
+const TableInfo& Database::tableInfo(const QString& spelling) {
+    const QString name = canonicalTableName(spelling);
+    auto found = tableInfo_.constFind(name);
+    if (found != tableInfo_.constEnd()) return *found;
+    if (!hasTable(name)) {
+        throw StoreError(QStringLiteral("테이블을 찾을 수 없습니다: ") + spelling,
+                         QStringLiteral("no such table: ") + name);
+    }
+    TableInfo info;
+    info.name = name;
+    QSqlQuery columns(db_);
+    columns.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(name));
+    QList<QPair<int, QString>> keyParts;
+    while (columns.next()) {
+        const QString field = columns.value(1).toString();
+        info.fields.push_back(fieldFromDeclaredType(field, columns.value(2).toString()));
+        const int pk = columns.value(5).toInt();
+        if (pk > 0) keyParts.append({pk, field});
+    }
+    std::sort(keyParts.begin(), keyParts.end());
+    for (const auto& part : keyParts) info.primaryKey.append(part.second);
+
+    QSqlQuery indexes(db_);
+    indexes.exec(QStringLiteral("PRAGMA index_list(\"%1\")").arg(name));
+    QStringList indexNames;
+    while (indexes.next()) indexNames.append(indexes.value(1).toString());
+    for (const QString& index : indexNames) {
+        if (index.startsWith(QLatin1String("sqlite_autoindex"))) continue;
+        QSqlQuery parts(db_);
+        parts.exec(QStringLiteral("PRAGMA index_info(\"%1\")").arg(index));
+        QStringList fields;
+        while (parts.next()) fields.append(parts.value(2).toString());
+        info.indexes.insert(index.toLower(), fields);
+    }
+    return *tableInfo_.insert(name, info);
+}
+
+void Database::forgetTableInfo(const QString& spelling) { tableInfo_.remove(canonicalTableName(spelling)); }
+
+QStringList splitSqlScript(const QString& script) {
+    QStringList statements;
+    QString current;
+    QChar quote;
+    for (qsizetype i = 0; i < script.size(); ++i) {
+        const QChar c = script[i];
+        if (quote.isNull() && c == u'-' && i + 1 < script.size() && script[i + 1] == u'-') {
+            while (i < script.size() && script[i] != u'\n') ++i;
+            current += u'\n';
+            continue;
+        }
+        if (c == u'\'' || c == u'"') {
+            if (quote.isNull()) {
+                quote = c;
+            } else if (quote == c) {
+                quote = QChar();
+            }
+        }
+        if (c == u';' && quote.isNull()) {
+            if (!current.trimmed().isEmpty()) statements.append(current.trimmed());
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.trimmed().isEmpty()) statements.append(current.trimmed());
+    return statements;
+}

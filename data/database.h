@@ -1,0 +1,83 @@
+#pragma once
+
+#include "data/field_def.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+#include <memory>
+#include <vector>
+
+struct sqlite3;
+
+// What the store knows of one table: its fields in order, its primary key and
+// its named secondary indexes.
+struct TableInfo {
+    QString name;
+    std::vector<FieldDef> fields;
+    QStringList primaryKey;
+    QHash<QString, QStringList> indexes;  // index name (lower case) -> fields
+
+    int fieldIndex(const QString& fieldName) const;  // -1 when missing
+};
+
+// The connection behind the alias qdb3: one SQLite file in the alias
+// directory. Opening it creates the file with every table of the catalogue
+// and the seed data the first time, and brings an older file up to the
+// current schema version.
+class Database {
+public:
+    static constexpr const char* kFileName = "quarnel.sqlite3";
+
+    // Opens (creating when needed) the database in `directory`.
+    explicit Database(const QString& directory);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // The database behind qdb3 for the running program.
+    static Database& qdb3();
+    static bool isOpen();
+    // Makes `database` the one behind qdb3 (the program, or a test).
+    static void setQdb3(std::unique_ptr<Database> database);
+    static void closeQdb3();
+
+    QSqlDatabase& connection() { return db_; }
+    sqlite3* handle() const;
+    const QString& directory() const { return directory_; }
+    const QString& filePath() const { return filePath_; }
+    int schemaVersion() const;
+    bool createdNow() const { return createdNow_; }
+
+    bool hasTable(const QString& spelling) const;
+    QStringList tableNames() const;
+    // Throws StoreError when the table does not exist.
+    const TableInfo& tableInfo(const QString& spelling);
+    // Forgets cached table descriptions (after a table was created anew).
+    void forgetTableInfo(const QString& spelling);
+
+    // Runs a statement of SQLite's own dialect with positional parameters.
+    void execute(const QString& sql, const QVariantList& parameters = {});
+
+    // Savepoint nesting depth; used by Transaction.
+    int& transactionDepth() { return transactionDepth_; }
+
+private:
+    void configureConnection();
+    void migrate();
+    void runScript(const QString& resourcePath);
+
+    QString directory_;
+    QString filePath_;
+    QString connectionName_;
+    QSqlDatabase db_;
+    bool createdNow_ = false;
+    int transactionDepth_ = 0;
+    QHash<QString, TableInfo> tableInfo_;
+};
+
+// The statements of a migration script, split at the semicolons that end them.
+QStringList splitSqlScript(const QString& script);

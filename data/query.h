@@ -1,0 +1,101 @@
+#pragma once
+
+#include "data/field_def.h"
+#include "data/sql_dialect.h"
+
+#include <QHash>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QVariant>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class Database;
+
+// A statement of the local SQL dialect, kept as lines of text with named
+// parameters, and the rows of its result. Rows are read from the store as
+// they are visited, so a large result opens at once.
+//
+// A query may have persistent fields: then its fields are exactly those, in
+// their order and with their display properties, whatever the select list
+// holds beyond them.
+class Query {
+public:
+    // `database` null means the database behind qdb3.
+    explicit Query(Database* database = nullptr);
+    ~Query();
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+
+    // Statement text.
+    void clear();
+    void add(const QString& line);
+    const QStringList& lines() const { return lines_; }
+    QString text() const { return lines_.join(u'\n'); }
+    void setParam(const QString& name, const QVariant& value);
+    QVariant param(const QString& name) const;
+    const QHash<QString, QVariant>& params() const { return params_; }
+    void clearParams() { params_.clear(); }
+    TranslatedSql translated() const { return translateSql(text()); }
+
+    // Persistent fields.
+    void setPersistentFields(std::vector<FieldDef> fields);
+    bool hasPersistentFields() const { return !persistent_.empty(); }
+
+    // Runs a select statement; throws StoreError when the store refuses it.
+    void open();
+    void close();
+    bool isOpen() const { return open_; }
+    // Runs a statement that returns no rows; gives the number of rows changed.
+    int exec();
+
+    // Fields of the open result (or the persistent fields).
+    const std::vector<FieldDef>& fields() const;
+    int fieldCount() const { return static_cast<int>(fields().size()); }
+    int fieldIndex(const QString& name) const;  // -1 when missing
+    FieldDef& field(const QString& name);       // throws when missing
+    FieldDef& field(int index);
+
+    // Cursor over the result. first() on an empty result sets eof().
+    int recordCount();
+    bool isEmpty();
+    void first();
+    void next();
+    void prior();
+    void last();
+    bool eof() const { return eof_; }
+    bool bof() const { return bof_; }
+    int recNo() const { return position_; }  // 0-based; -1 when empty
+    bool moveTo(int row);
+
+    QVariant value(const QString& field);
+    QVariant value(int fieldIndex);
+    QVariant valueAt(int row, int fieldIndex);
+    QString text(const QString& field) { return value(field).toString(); }
+    qint64 integer(const QString& field) { return value(field).toLongLong(); }
+    double number(const QString& field) { return value(field).toDouble(); }
+    bool isNull(const QString& field);
+
+    Database& database() const;
+
+private:
+    void prepareAndBind(QSqlQuery& query, const TranslatedSql& sql) const;
+    void buildFields();
+    int columnOf(int fieldIndex) const;
+    bool fetch(int row);
+
+    Database* database_;
+    QStringList lines_;
+    QHash<QString, QVariant> params_;
+    std::vector<FieldDef> persistent_;
+    std::vector<FieldDef> resultFields_;
+    std::vector<int> columns_;  // result column of each field
+    std::unique_ptr<QSqlQuery> query_;
+    bool open_ = false;
+    std::optional<int> count_;
+    int position_ = -1;
+    bool eof_ = true;
+    bool bof_ = true;
+};

@@ -1,0 +1,24 @@
+#include "tests/support/test_environment.h"
+
+#include "app/startup.h"
+
+QDateTime testStartMoment() { return QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0, 0)); }
+
+void QuarnelTestEnvironment::SetUp() {
+    initQuarnelResources();
+    installFontSubstitutes();
+    installDialogs(std::make_unique<ScriptedDialogs>());
+    installClock(std::make_unique<FixedClock>(testStartMoment()));
+}
+
+void QuarnelTest::SetUp() {
+    scriptedDialogs().reset();
+    // A new clock each test, so that no key memory carries over.
+    installClock(std::make_unique<FixedClock>(testStartMoment()));
+}
+
+FixedClock& QuarnelTest::clock() {
+    auto* fixed = dynamic_cast<FixedClock*>(&appClock());
+    if (!fixed) qFatal("the test clock is not installed");
+    return *fixed;
+}

@@ -1,0 +1,13 @@
+#include "tests/support/test_environment.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
+                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    testing::AddGlobalTestEnvironment(new QuarnelTestEnvironment);
+    return RUN_ALL_TESTS();
+}
