@@ -1,0 +1,76 @@
+#include "common/query_model.h"
+
+#include "common/number_format.h"
+#include "data/query.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QTableView>
+
+QueryModel::QueryModel(Query& query, QObject* parent) : QAbstractTableModel(parent), query_(query) {}
+
+void QueryModel::suspend() {
+    beginResetModel();
+    visibleFields_.clear();
+    rows_ = 0;
+    endResetModel();
+}
+
+void QueryModel::refresh() {
+    beginResetModel();
+    visibleFields_.clear();
+    rows_ = 0;
+    if (query_.isOpen()) {
+        const auto& fields = query_.fields();
+        for (size_t i = 0; i < fields.size(); ++i) {
+            if (fields[i].visible) visibleFields_.append(static_cast<int>(i));
+        }
+        rows_ = query_.recordCount();
+    }
+    endResetModel();
+}
+
+int QueryModel::fieldOfColumn(int column) const {
+    return column >= 0 && column < visibleFields_.size() ? visibleFields_[column] : -1;
+}
+
+int QueryModel::columnOfField(int field) const { return static_cast<int>(visibleFields_.indexOf(field)); }
+
+int QueryModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+int QueryModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(visibleFields_.size());
+}
+
+QVariant QueryModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !query_.isOpen()) return {};
+    const int field = fieldOfColumn(index.column());
+    if (field < 0) return {};
+    const FieldDef& def = query_.fields()[static_cast<size_t>(field)];
+    if (role == Qt::TextAlignmentRole) {
+        return def.isNumeric() ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    if (role != Qt::DisplayRole) return {};
+    const QVariant value = const_cast<Query&>(query_).valueAt(index.row(), field);
+    if (value.isNull()) return QString();
+    if (def.isNumeric() && !def.displayFormat.isEmpty()) return formatMask(def.displayFormat, value.toDouble());
+    return value.toString();
+}
+
+QVariant QueryModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Vertical) return section + 1;
+    const int field = fieldOfColumn(section);
+    return field < 0 ? QVariant() : QVariant(query_.fields()[static_cast<size_t>(field)].displayLabel);
+}
+
+void applyDisplayWidths(QTableView* grid, const QueryModel& model, const Query& query) {
+    const QFontMetrics metrics(grid->font());
+    const int charWidth = metrics.horizontalAdvance(QLatin1Char('0'));
+    for (int column = 0; column < model.columnCount(); ++column) {
+        const int field = model.fieldOfColumn(column);
+        const FieldDef& def = query.fields()[static_cast<size_t>(field)];
+        const int titleWidth = metrics.horizontalAdvance(def.displayLabel) + 8;
+        grid->setColumnWidth(column, std::max(titleWidth, def.displayWidth * charWidth + 8));
+    }
+}
