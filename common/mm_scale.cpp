@@ -15,15 +15,19 @@ constexpr int kLargestFontSize = 1000;
 }  // namespace
 
 int roundHalfEven(double value) {
-    if (std::isnan(value)) return 0;
+    if (std::isnan(value))
+        return 0;
     constexpr double kMin = std::numeric_limits<int>::min();
     constexpr double kMax = std::numeric_limits<int>::max();
     const double floor = std::floor(value);
     const double fraction = value - floor;
     double rounded = floor;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0.0)) rounded += 1.0;
-    if (rounded <= kMin) return std::numeric_limits<int>::min();
-    if (rounded >= kMax) return std::numeric_limits<int>::max();
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0.0))
+        rounded += 1.0;
+    if (rounded <= kMin)
+        return std::numeric_limits<int>::min();
+    if (rounded >= kMax)
+        return std::numeric_limits<int>::max();
     return static_cast<int>(rounded);
 }
 
@@ -33,12 +37,13 @@ MmScale millimetreScale(const PrintDevice& device) {
 }
 
 int fitFont(PrintDevice& device, double heightMm, const MmScale& scale) {
-    const double wanted = (heightMm - 1.0) * scale.dx;
+    const double wanted = (heightMm - 1.0) * scale.dy;
     int size = kSmallestFontSize;
     for (;; ++size) {
         device.setFontSize(size);
         // A negative height is a character height; its size is what counts.
         const int height = std::abs(device.fontHeight());
-        if (height >= wanted || size >= kLargestFontSize) return size;
+        if (height >= wanted || size >= kLargestFontSize)
+            return size;
     }
 }

@@ -19,7 +19,9 @@ struct MmScale {
 MmScale millimetreScale(const PrintDevice& device);
 
 // The smallest font size from 3 points upward whose cell height on the
-// device reaches (heightMm − 1) × scale.dx dots. The device's current font is
-// left at that size. A height of 1 mm or less gives 3. The search ends at
-// 1000 points, so a device that never grows its font cannot hold it forever.
+// device reaches (heightMm − 1) × scale.dy dots. The cell height is a
+// vertical measure, so it is compared with the vertical scale. The device's
+// current font is left at that size. A height of 1 mm or less gives 3. The
+// search ends at 1000 points, so a device that never grows its font cannot
+// hold it forever.
 int fitFont(PrintDevice& device, double heightMm, const MmScale& scale);

@@ -10,15 +10,22 @@ namespace {
 
 // A device whose font cell never grows, whatever the size.
 class StuckFontDevice : public RecordingPrintDevice {
-public:
+  public:
     int fontHeight() const override { return 10; }
 };
 
+// 300 dots per inch across, 600 down.
+class TallDotDevice : public RecordingPrintDevice {
+  public:
+    int dpiX() const override { return 300; }
+};
+
 TEST(MmScale, RoundsHalvesToEvenPerAxis) {
-    const std::pair<double, int> cases[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},   {3.5, 4},
-                                            {2.4999, 2}, {2.5001, 3}, {-2.5, -2}, {-3.5, -4},
-                                            {-1.2, -1}};
-    for (const auto& [value, rounded] : cases) EXPECT_EQ(roundHalfEven(value), rounded) << value;
+    const std::pair<double, int> cases[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},
+                                            {3.5, 4},   {2.4999, 2}, {2.5001, 3},
+                                            {-2.5, -2}, {-3.5, -4},  {-1.2, -1}};
+    for (const auto& [value, rounded] : cases)
+        EXPECT_EQ(roundHalfEven(value), rounded) << value;
     EXPECT_EQ(roundHalfEven(1e12), std::numeric_limits<int>::max());
     EXPECT_EQ(roundHalfEven(std::numeric_limits<double>::quiet_NaN()), 0);
 
@@ -34,22 +41,31 @@ TEST(MmScale, FitsTheSmallestFontReachingTheHeight) {
     const MmScale scale = millimetreScale(device);
     // (h - 1) x 24 dots; a size s is round(s x 600 / 72) dots high.
     const std::pair<double, int> cases[] = {
-        {5, 12},      // 96 dots: 11 pt is 92, 12 pt 100
-        {8, 21},      // 168 dots: 20 pt is 167, 21 pt 175
-        {4, 9},       // 72 dots: 8 pt is 67, 9 pt 75
-        {4.125, 9},   // exactly 75 dots
-        {4.5, 11},    // 84 dots: 10 pt is 83
+        {5, 12},     // 96 dots: 11 pt is 92, 12 pt 100
+        {8, 21},     // 168 dots: 20 pt is 167, 21 pt 175
+        {4, 9},      // 72 dots: 8 pt is 67, 9 pt 75
+        {4.125, 9},  // exactly 75 dots
+        {4.5, 11},   // 84 dots: 10 pt is 83
     };
     for (const auto& [height, size] : cases) {
         EXPECT_EQ(fitFont(device, height, scale), size) << height;
         EXPECT_EQ(device.font().pointSize, size) << height;
     }
     // A height of 1 mm or less, or no scale, gives 3 points.
-    for (const double height : {1.0, 0.2}) EXPECT_EQ(fitFont(device, height, scale), 3);
+    for (const double height : {1.0, 0.2})
+        EXPECT_EQ(fitFont(device, height, scale), 3);
     device.setFontSize(30);
     EXPECT_EQ(fitFont(device, 10, MmScale{}), 3);
     EXPECT_EQ(device.font().pointSize, 3);
     EXPECT_EQ(device.font().name, QStringLiteral("굴림체"));  // only the size changes
+
+    // The cell height is measured against the vertical scale: 5 mm is 96 dots
+    // down (12 pt), though only 48 across.
+    TallDotDevice tall;
+    const MmScale tallScale = millimetreScale(tall);
+    EXPECT_EQ(tallScale.dx, 12);
+    EXPECT_EQ(tallScale.dy, 24);
+    EXPECT_EQ(fitFont(tall, 5, tallScale), 12);
 
     StuckFontDevice stuck;
     EXPECT_EQ(fitFont(stuck, 50, scale), 1000);
