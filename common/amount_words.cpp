@@ -21,10 +21,10 @@ struct NumeralTable {
 
 constexpr NumeralTable kKorean{
     {u"", u"일", u"이", u"삼", u"사", u"오", u"육", u"칠", u"팔", u"구"},
-    {u"", u"천", u"백", u"십", u"조", u"천", u"백", u"십", u"억", u"천", u"백", u"십", u"만",
-     u"천", u"백", u"십", u""},
-    {u"", u"  ", u"  ", u"  ", u"만", u"만", u"만", u"  ", u"억", u"억", u"억", u"  ", u"조",
-     u"조", u"조", u"  ", u"  "},
+    {u"", u"천", u"백", u"십", u"조", u"천", u"백", u"십", u"억", u"천", u"백", u"십", u"만", u"천",
+     u"백", u"십", u""},
+    {u"", u"  ", u"  ", u"  ", u"만", u"만", u"만", u"  ", u"억", u"억", u"억", u"  ", u"조", u"조",
+     u"조", u"  ", u"  "},
     u"천백십",
 };
 
@@ -32,22 +32,26 @@ constexpr NumeralTable kKorean{
 // CP949 (DF B3, E4 A9, EB BB); escaped so that no editor can normalise them.
 constexpr NumeralTable kHanja{
     {u"", u"壹", u"貳", u"\uF96B", u"四", u"五", u"\uF9D1", u"七", u"八", u"九"},
-    {u"", u"阡", u"百", u"\uF973", u"晁", u"阡", u"百", u"\uF973", u"億", u"阡", u"百",
-     u"\uF973", u"萬", u"阡", u"百", u"\uF973", u""},
-    {u"", u"  ", u"  ", u"  ", u"萬", u"萬", u"萬", u"  ", u"億", u"億", u"億", u"  ", u"晁",
-     u"晁", u"晁", u"  ", u"  "},
+    {u"", u"阡", u"百", u"\uF973", u"晁", u"阡", u"百", u"\uF973", u"億", u"阡", u"百", u"\uF973",
+     u"萬", u"阡", u"百", u"\uF973", u""},
+    {u"", u"  ", u"  ", u"  ", u"萬", u"萬", u"萬", u"  ", u"億", u"億", u"億", u"  ", u"晁", u"晁",
+     u"晁", u"  ", u"  "},
     u"阡百\uF973",
 };
 
-bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isAsciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // The digits without leading zeros. `ok` is false when the text has another
 // character or more than 16 significant digits.
 QString significantDigits(const QString& text, bool& ok) {
     ok = std::all_of(text.cbegin(), text.cend(), isAsciiDigit);
-    if (!ok) return {};
+    if (!ok)
+        return {};
     qsizetype first = 0;
-    while (first < text.size() && text.at(first) == QLatin1Char('0')) ++first;
+    while (first < text.size() && text.at(first) == QLatin1Char('0'))
+        ++first;
     const QString digits = text.mid(first);
     ok = digits.size() <= kMaxDigits;
     return ok ? digits : QString();
@@ -55,14 +59,17 @@ QString significantDigits(const QString& text, bool& ok) {
 
 bool allZeroFrom(const QString& digits, qsizetype index) {
     for (qsizetype i = index; i < digits.size(); ++i) {
-        if (digits.at(i) != QLatin1Char('0')) return false;
+        if (digits.at(i) != QLatin1Char('0'))
+            return false;
     }
     return true;
 }
 
 // A one before 조, 억, 만 or in the ones place is written; before 천, 백 or
 // 십 it is not.
-bool writesOne(int place) { return place % 4 == 0; }
+bool writesOne(int place) {
+    return place % 4 == 0;
+}
 
 bool isGroupPlace(qsizetype remaining) {
     return remaining == 4 || remaining == 8 || remaining == 12;
@@ -71,9 +78,11 @@ bool isGroupPlace(qsizetype remaining) {
 QString amountWords(const QString& text, const NumeralTable& table) {
     bool ok = false;
     const QString digits = significantDigits(text, ok);
-    if (!ok || digits.isEmpty()) return {};
+    if (!ok || digits.isEmpty())
+        return {};
     const qsizetype n = digits.size();
-    if (n == 1) return table.digits.at(digits.at(0).digitValue()).toString();
+    if (n == 1)
+        return table.digits.at(digits.at(0).digitValue()).toString();
 
     QString words;
     QStringView last;
@@ -82,7 +91,8 @@ QString amountWords(const QString& text, const NumeralTable& table) {
         const int d = digits.at(i).digitValue();
         if (d != 0) {
             const bool first = i == 0;
-            if (d >= 2 || first || writesOne(place)) words += table.digits.at(d);
+            if (d >= 2 || first || writesOne(place))
+                words += table.digits.at(d);
             last = table.places.at(place);
             words += last;
             continue;
@@ -102,6 +112,10 @@ QString amountWords(const QString& text, const NumeralTable& table) {
 
 }  // namespace
 
-QString koreanAmountWords(const QString& digits) { return amountWords(digits, kKorean); }
+QString koreanAmountWords(const QString& digits) {
+    return amountWords(digits, kKorean);
+}
 
-QString hanjaAmountWords(const QString& digits) { return amountWords(digits, kHanja); }
+QString hanjaAmountWords(const QString& digits) {
+    return amountWords(digits, kHanja);
+}

@@ -21,15 +21,15 @@ const size_t kIconvFailed = static_cast<size_t>(-1);
 
 // One iconv conversion, opened on first use in a thread and closed with it.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
         if (cd_ == kNoConverter) {
-            qWarning("iconv cannot convert from %s to %s; CP949 text is not available", from,
-                     to);
+            qWarning("iconv cannot convert from %s to %s; CP949 text is not available", from, to);
         }
     }
     ~Converter() {
-        if (valid()) iconv_close(cd_);
+        if (valid())
+            iconv_close(cd_);
     }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
@@ -38,7 +38,7 @@ public:
     iconv_t handle() const { return cd_; }
     void reset() const { iconv(cd_, nullptr, nullptr, nullptr, nullptr); }
 
-private:
+  private:
     iconv_t cd_;
 };
 
@@ -54,9 +54,11 @@ const Converter& decoder() {
 
 // The CP949 bytes of one code point; empty when CP949 has no such character.
 QByteArray encodeCodePoint(char32_t codePoint) {
-    if (codePoint < 0x80) return QByteArray(1, static_cast<char>(codePoint));
+    if (codePoint < 0x80)
+        return QByteArray(1, static_cast<char>(codePoint));
     const Converter& converter = encoder();
-    if (!converter.valid()) return {};
+    if (!converter.valid())
+        return {};
 
     const quint32 input = qToLittleEndian(static_cast<quint32>(codePoint));
     std::array<char, 8> output{};
@@ -81,18 +83,19 @@ void forEachCodePoint(const QString& text, Visit visit) {
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size;) {
         const QChar unit = text.at(i);
-        const bool pair =
-            unit.isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate();
+        const bool pair = unit.isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate();
         const char32_t codePoint =
             pair ? QChar::surrogateToUcs4(unit, text.at(i + 1)) : char32_t(unit.unicode());
         const int units = pair ? 2 : 1;
-        if (!visit(codePoint, i, units)) return;
+        if (!visit(codePoint, i, units))
+            return;
         i += units;
     }
 }
 
 int codePointBytes(char32_t codePoint) {
-    if (codePoint < 0x80) return 1;
+    if (codePoint < 0x80)
+        return 1;
     const qsizetype bytes = encodeCodePoint(codePoint).size();
     return bytes > 0 ? static_cast<int>(bytes) : kUnencodableBytes;
 }
@@ -161,7 +164,8 @@ QString truncateToCp949Bytes(const QString& text, int maxBytes) {
     qsizetype end = 0;
     forEachCodePoint(text, [&](char32_t codePoint, qsizetype start, int units) {
         bytes += codePointBytes(codePoint);
-        if (bytes > maxBytes) return false;
+        if (bytes > maxBytes)
+            return false;
         end = start + units;
         return true;
     });
@@ -172,7 +176,8 @@ Cp949LengthValidator::Cp949LengthValidator(int maxBytes, QObject* parent)
     : QValidator(parent), maxBytes_(maxBytes) {}
 
 void Cp949LengthValidator::setMaxBytes(int maxBytes) {
-    if (maxBytes_ == maxBytes) return;
+    if (maxBytes_ == maxBytes)
+        return;
     maxBytes_ = maxBytes;
     emit changed();
 }
@@ -182,7 +187,8 @@ QValidator::State Cp949LengthValidator::validate(QString& input, int& /*pos*/) c
 }
 
 void limitCp949(QLineEdit* edit, int maxBytes) {
-    if (!edit) return;
+    if (!edit)
+        return;
     auto* existing =
         qobject_cast<Cp949LengthValidator*>(const_cast<QValidator*>(edit->validator()));
     if (existing && existing->parent() == edit) {

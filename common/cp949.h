@@ -31,7 +31,7 @@ QString truncateToCp949Bytes(const QString& text, int maxBytes);
 // a syllable that does not fit is refused as a whole.
 class Cp949LengthValidator : public QValidator {
     Q_OBJECT
-public:
+  public:
     explicit Cp949LengthValidator(int maxBytes, QObject* parent = nullptr);
 
     int maxBytes() const { return maxBytes_; }
@@ -39,7 +39,7 @@ public:
 
     State validate(QString& input, int& pos) const override;
 
-private:
+  private:
     int maxBytes_;
 };
 

@@ -32,7 +32,8 @@ int windowedYear(int shortYear) {
 
 std::optional<QDate> makeDate(int year, int month, int day) {
     const QDate date(year, month, day);
-    if (!date.isValid()) return std::nullopt;
+    if (!date.isValid())
+        return std::nullopt;
     return date;
 }
 
@@ -41,36 +42,45 @@ std::optional<QDate> parseCompact(const QString& text) {
 }
 
 std::optional<int> parseYear(const QString& text) {
-    if (text.size() <= 2) return windowedYear(text.toInt());
-    if (text.size() == 4) return text.toInt();
+    if (text.size() <= 2)
+        return windowedYear(text.toInt());
+    if (text.size() == 4)
+        return text.toInt();
     return std::nullopt;
 }
 
 std::optional<QDate> parseSeparated(const QString& text, QChar separator) {
     const QStringList parts = text.split(separator);
-    if (parts.size() < 2 || parts.size() > 3) return std::nullopt;
+    if (parts.size() < 2 || parts.size() > 3)
+        return std::nullopt;
     for (const QString& part : parts) {
-        if (!isDigitText(part)) return std::nullopt;
+        if (!isDigitText(part))
+            return std::nullopt;
     }
     const QString& monthText = parts.at(parts.size() - 2);
     const QString& dayText = parts.at(parts.size() - 1);
-    if (monthText.size() > 2 || dayText.size() > 2) return std::nullopt;
+    if (monthText.size() > 2 || dayText.size() > 2)
+        return std::nullopt;
 
     const std::optional<int> year =
         parts.size() == 3 ? parseYear(parts.at(0)) : appClock().today().year();
-    if (!year) return std::nullopt;
+    if (!year)
+        return std::nullopt;
     return makeDate(*year, monthText.toInt(), dayText.toInt());
 }
 
 // The first of "-", "." and "/" in the text; a null character when none.
 QChar separatorOf(const QString& text) {
     for (const QChar c : text) {
-        if (c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char('/')) return c;
+        if (c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char('/'))
+            return c;
     }
     return {};
 }
 
-QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+QString twoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
 
 void warnNotADate() {
     dialogs().message(Dialogs::Icon::Warning, dateFormatWarning(), Dialogs::Buttons::Ok);
@@ -84,23 +94,29 @@ std::optional<QDate> parseDate(const QString& text) {
         return parseCompact(trimmed);
     }
     const QChar separator = separatorOf(trimmed);
-    if (separator.isNull()) return std::nullopt;
+    if (separator.isNull())
+        return std::nullopt;
     return parseSeparated(trimmed, separator);
 }
 
 QString isoDate(const QDate& date) {
-    if (!date.isValid()) return {};
+    if (!date.isValid())
+        return {};
     return QString::number(date.year()) + QLatin1Char('-') + twoDigits(date.month()) +
            QLatin1Char('-') + twoDigits(date.day());
 }
 
-QString dateFormatWarning() { return QStringLiteral("날짜는 YYYY-MM-DD 형식으로 입력하세요 !!"); }
+QString dateFormatWarning() {
+    return QStringLiteral("날짜는 YYYY-MM-DD 형식으로 입력하세요 !!");
+}
 
 bool normalizeDateField(QLineEdit* field) {
-    if (!field) return false;
+    if (!field)
+        return false;
     const QString text = field->text();
     if (text.trimmed().isEmpty()) {
-        if (!text.isEmpty()) field->clear();
+        if (!text.isEmpty())
+            field->clear();
         return true;
     }
     const std::optional<QDate> date = parseDate(text);
@@ -113,7 +129,8 @@ bool normalizeDateField(QLineEdit* field) {
 }
 
 QString dateText(const QString& text) {
-    if (text.trimmed().isEmpty()) return {};
+    if (text.trimmed().isEmpty())
+        return {};
     const std::optional<QDate> date = parseDate(text);
     if (!date) {
         warnNotADate();
@@ -132,16 +149,21 @@ QString monthEnd() {
     return isoDate(QDate(today.year(), today.month(), daysInMonth(today.year(), today.month())));
 }
 
-QString todayText() { return isoDate(appClock().today()); }
+QString todayText() {
+    return isoDate(appClock().today());
+}
 
 bool isLeapYear(int year) {
-    if (year % 4 != 0) return false;
-    if (year % 100 != 0) return true;
+    if (year % 4 != 0)
+        return false;
+    if (year % 100 != 0)
+        return true;
     return year % 400 == 0;
 }
 
 int daysInMonth(int year, int month) {
-    if (month < 1 || month > 12) return 0;
+    if (month < 1 || month > 12)
+        return 0;
     const int length = kMonthLengths.at(month - 1);
     return month == 2 && isLeapYear(year) ? length + 1 : length;
 }

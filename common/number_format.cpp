@@ -17,7 +17,8 @@ QString groupDigits(const QString& digits) {
     const qsizetype headLength = digits.size() % kGroupSize;
     QString grouped = digits.left(headLength);
     for (qsizetype i = headLength; i < digits.size(); i += kGroupSize) {
-        if (!grouped.isEmpty()) grouped += QLatin1Char(',');
+        if (!grouped.isEmpty())
+            grouped += QLatin1Char(',');
         grouped += digits.mid(i, kGroupSize);
     }
     return grouped;
@@ -30,20 +31,23 @@ QString signedText(bool negative, const QString& digits) {
 // The decimal digits of a whole, non-negative double.
 QString wholeDigits(double whole) {
     constexpr double kInt64Limit = 9.2e18;
-    if (whole < kInt64Limit) return QString::number(static_cast<qint64>(whole));
+    if (whole < kInt64Limit)
+        return QString::number(static_cast<qint64>(whole));
     return QString::number(whole, 'f', 0);
 }
 
 // Delphi-style texts of the values that are not numbers.
 QString nonFiniteText(double value) {
-    if (std::isnan(value)) return QStringLiteral("NAN");
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
     return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
 }
 
 }  // namespace
 
 QString thousandsComma(const QString& digits, int width) {
-    if (digits.isEmpty()) return {};
+    if (digits.isEmpty())
+        return {};
     const bool negative = digits.startsWith(QLatin1Char('-')) && digits.size() > 1;
     const QString grouped = signedText(negative, groupDigits(negative ? digits.mid(1) : digits));
     return padLeft(grouped, width);
@@ -63,13 +67,15 @@ QString formatSingleAmount(float value) {
 QString digitsOnly(const QString& text, const QString& defaultText) {
     QString digits;
     for (const QChar c : text) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) digits += c;
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digits += c;
     }
     return digits.isEmpty() ? defaultText : digits;
 }
 
 QString formatMask(const QString& mask, double value) {
-    if (!std::isfinite(value)) return nonFiniteText(value);
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
     const double rounded = std::round(value);  // halves away from zero
     const bool grouping = mask.contains(QLatin1Char(','));
     const int minimumDigits = static_cast<int>(mask.count(QLatin1Char('0')));
@@ -78,6 +84,7 @@ QString formatMask(const QString& mask, double value) {
     if (digits.size() < minimumDigits) {
         digits.prepend(QString(minimumDigits - digits.size(), QLatin1Char('0')));
     }
-    if (grouping) digits = groupDigits(digits);
+    if (grouping)
+        digits = groupDigits(digits);
     return signedText(rounded < 0 && !digits.isEmpty(), digits);
 }

@@ -48,11 +48,14 @@ TEST_F(Cp949Test, ConversionsKeepCompatibilityHanja) {
     const QByteArray bytes = toCp949(numerals);
     EXPECT_EQ(bytes, QByteArray("\xDF\xB3\xE4\xA9\xEB\xBB\xF3\xD1\xE3\xA6\xD7\xBF"));
     EXPECT_EQ(fromCp949(bytes), numerals);
-    EXPECT_EQ(toCp949(QString::fromUtf8("가A😀")), QByteArray("\xB0\xA1" "A?"));
+    EXPECT_EQ(toCp949(QString::fromUtf8("가A😀")), QByteArray("\xB0\xA1"
+                                                             "A?"));
     EXPECT_EQ(fromCp949(QByteArray("\xBA\xCE\xB5\xBF\xBB\xEA")), QStringLiteral("부동산"));
     // A cut-off or invalid sequence becomes U+FFFD; the rest is kept.
     EXPECT_EQ(fromCp949(QByteArray("A\xB0")), QStringLiteral("A\uFFFD"));
-    EXPECT_EQ(fromCp949(QByteArray("\xFF" "B")), QStringLiteral("\uFFFDB"));
+    EXPECT_EQ(fromCp949(QByteArray("\xFF"
+                                   "B")),
+              QStringLiteral("\uFFFDB"));
     const QString longText = QStringLiteral("가나다라마바사").repeated(200);
     EXPECT_EQ(fromCp949(toCp949(longText)), longText);
 }

@@ -6,7 +6,9 @@
 
 namespace {
 
-QString blanks(int count) { return QString(count, QLatin1Char(' ')); }
+QString blanks(int count) {
+    return QString(count, QLatin1Char(' '));
+}
 
 TEST(NumberFormat, ThousandsCommaGroupsAndPads) {
     EXPECT_EQ(thousandsComma(QString(), 5), QString());
