@@ -1,0 +1,28 @@
+#pragma once
+
+#include "listings/code_category.h"
+
+#include <QString>
+
+#include <functional>
+
+class Database;
+
+// Where a code change has got to: `position` rows of `total` rows of `table`
+// visited. Each table is announced with position 0 before its first row.
+struct CascadeStep {
+    QString table;
+    int position = 0;
+    int total = 0;
+};
+using CascadeProgress = std::function<void(const CascadeStep&)>;
+
+// Carries a changed code into every listing and request that holds the old
+// code for this category (see codeUses), table after table. Each table is
+// walked once; the rows that match are updated by their key. A new code too
+// long for a field is refused with a StoreError before that table is touched.
+// Runs inside the caller's transaction: an error (from the store or from
+// `progress`) leaves the rows to be rolled back by the caller. Returns the
+// number of rows changed.
+int cascadeCodeChange(Database& database, CodeCategory category, const QString& oldCode,
+                      const QString& newCode, const CascadeProgress& progress = {});
