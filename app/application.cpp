@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/startup.h"
+#include "app/tfmbu_main.h"
 #include "common/dialogs.h"
 #include "common/office_folder.h"
 #include "common/qt_dialogs.h"
@@ -14,7 +15,7 @@ namespace {
 // A last guard: an error that escaped an action handler is shown instead of
 // ending the program.
 class QuarnelApplication : public QApplication {
-public:
+  public:
     using QApplication::QApplication;
     bool notify(QObject* receiver, QEvent* event) override {
         try {
@@ -43,12 +44,23 @@ int runQuarnel(int argc, char** argv) {
             return 1;
         }
         Database::setQdb3(std::make_unique<Database>(folder.aliasDirectory()));
-        TDM1::create();
     } catch (const std::exception& error) {
         dialogs().showError(error);
         return 1;
     }
-    const int result = 0;
+    int result = 1;
+    {
+        // The main window comes before the data module: its person code lists
+        // reach the store through the alias alone.
+        TFMbu_main mainWindow;
+        try {
+            TDM1::create();
+            mainWindow.show();
+            result = app.exec();
+        } catch (const std::exception& error) {
+            dialogs().showError(error);
+        }
+    }
     TDM1::destroy();
     Database::closeQdb3();
     return result;
