@@ -60,8 +60,9 @@ void paintSky(QPainter& p, const QRectF& area) {
 void paintCloud(QPainter& p, QPointF at, qreal scale) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 215));
-    const struct { qreal x, y, r; } puffs[] = {
-        {0, 0, 16}, {18, -9, 19}, {38, -2, 15}, {52, 5, 11}, {26, 6, 14}, {-14, 6, 10}};
+    const struct {
+        qreal x, y, r;
+    } puffs[] = {{0, 0, 16}, {18, -9, 19}, {38, -2, 15}, {52, 5, 11}, {26, 6, 14}, {-14, 6, 10}};
     for (const auto& puff : puffs) {
         p.drawEllipse(at + QPointF(puff.x, puff.y) * scale, puff.r * scale, puff.r * scale);
     }
@@ -139,13 +140,11 @@ void paintHouse(QPainter& p, const House& h, qreal ground) {
 
     const qreal doorWidth = h.width * 0.22;
     p.setBrush(QColor(122, 84, 58));
-    p.drawRoundedRect(QRectF(h.x + h.width * 0.18, ground - h.height * 0.58, doorWidth,
-                             h.height * 0.58),
-                      2, 2);
+    p.drawRoundedRect(
+        QRectF(h.x + h.width * 0.18, ground - h.height * 0.58, doorWidth, h.height * 0.58), 2, 2);
     p.setBrush(QColor(255, 244, 196));
     p.setPen(QPen(QColor(255, 255, 255), 1.2));
-    p.drawRect(QRectF(h.x + h.width * 0.55, top + h.height * 0.28, h.width * 0.28,
-                      h.height * 0.3));
+    p.drawRect(QRectF(h.x + h.width * 0.55, top + h.height * 0.28, h.width * 0.28, h.height * 0.3));
     p.setPen(Qt::NoPen);
 }
 
@@ -169,7 +168,8 @@ void paintStreet(QPainter& p, qreal ground) {
     p.setBrush(QColor(92, 96, 106));
     p.drawRect(QRectF(0, ground + 32, 456, 385 - ground - 32));
     p.setBrush(QColor(250, 250, 240));
-    for (qreal x = 8; x < 456; x += 44) p.drawRect(QRectF(x, ground + 53, 24, 3));
+    for (qreal x = 8; x < 456; x += 44)
+        p.drawRect(QRectF(x, ground + 53, 24, 3));
 }
 
 QImage paintTown() {
@@ -191,13 +191,15 @@ QImage paintTown() {
         {300, 140, 48, QColor(206, 214, 226), QColor(170, 180, 198), 107},
         {410, 160, 40, QColor(214, 220, 232), QColor(176, 186, 204), 108},
     };
-    for (const Block& block : far) paintBlock(p, block, ground, random);
+    for (const Block& block : far)
+        paintBlock(p, block, ground, random);
     const Block near[] = {
         {70, 112, 62, QColor(250, 236, 212), QColor(222, 198, 166), 101},
         {214, 96, 66, QColor(246, 246, 240), QColor(210, 208, 196), 102},
         {346, 126, 58, QColor(252, 226, 214), QColor(226, 186, 170), 103},
     };
-    for (const Block& block : near) paintBlock(p, block, ground, random);
+    for (const Block& block : near)
+        paintBlock(p, block, ground, random);
 
     const House houses[] = {
         {10, 52, 40, QColor(255, 246, 226), QColor(196, 72, 60)},
@@ -205,7 +207,8 @@ QImage paintTown() {
         {288, 50, 38, QColor(255, 240, 214), QColor(142, 92, 64)},
         {404, 42, 32, QColor(244, 250, 236), QColor(86, 120, 176)},
     };
-    for (const House& house : houses) paintHouse(p, house, ground);
+    for (const House& house : houses)
+        paintHouse(p, house, ground);
 
     const QColor green(86, 156, 82);
     const qreal treeXs[] = {74, 110, 206, 262, 352, 388, 446};
@@ -228,8 +231,7 @@ void iconHouse(QPainter& p, const QRectF& r) {
     roof.lineTo(r.right(), r.top() + r.height() * 0.48);
     roof.closeSubpath();
     p.setBrush(QColor(255, 248, 228));
-    p.drawRect(QRectF(r.left() + 3, r.top() + r.height() * 0.45, r.width() - 6,
-                      r.height() * 0.55));
+    p.drawRect(QRectF(r.left() + 3, r.top() + r.height() * 0.45, r.width() - 6, r.height() * 0.55));
     p.setBrush(QColor(206, 70, 58));
     p.drawPath(roof);
     p.setBrush(QColor(122, 84, 58));
