@@ -1,0 +1,315 @@
+#include "common/list_printer.h"
+
+#include "common/clock.h"
+#include "common/cp949.h"
+#include "common/dates.h"
+#include "common/dialogs.h"
+#include "common/list_cell_text.h"
+#include "common/list_geometry.h"
+#include "common/mm_scale.h"
+#include "common/print_device.h"
+#include "common/time_text.h"
+#include "data/query.h"
+
+#include <QColor>
+
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+namespace {
+
+// Font heights in millimetres of the texts around the table.
+constexpr double kHeadingMm = 8;
+constexpr double kStampMm = 4;
+constexpr double kTitleMm = 5;
+constexpr double kPageNumberMm = 5;
+constexpr double kFooterMm = 6;
+// Summary rows below the last table, one every 5 mm.
+constexpr int kSummaryLineMm = 5;
+constexpr int kSummaryGapBlanks = 32;
+
+QString tableFontName() {
+    return QStringLiteral("굴림체");
+}
+QColor listTextColour() {
+    return QColor(255, 0, 0);
+}
+
+QString zeros(int count) {
+    return QString(std::max(0, count), QLatin1Char('0'));
+}
+
+// A column of the table: the field it shows and its place from the table's
+// left edge.
+struct Column {
+    int field = 0;
+    int left = 0;
+};
+
+struct TableColumns {
+    std::vector<Column> columns;
+    int width = 0;  // from the left edge to the right edge of the last column
+};
+
+QString fieldText(const FieldDef& field, const QVariant& value) {
+    return field.isNumeric() ? numericValueText(value) : value.toString();
+}
+
+// Draws one list job from the set-up to the text below the last table. The
+// clean-up belongs to printList, so that it runs whatever happens here.
+class ListJob {
+  public:
+    ListJob(PrintDevice& device, Query& dataSet, const ListPrintSpec& spec)
+        : device_(device), dataSet_(dataSet), spec_(spec) {}
+
+    void run() {
+        setUp();
+        for (int page = 1; !dataSet_.eof(); ++page) {
+            if (page > 1)
+                device_.newPage();
+            printPage(page);
+        }
+        drawBelowLastTable();
+    }
+
+  private:
+    void setUp() {
+        device_.setJobTitle(spec_.heading);
+        device_.setOrientation(spec_.orientation == 1 ? PrintDevice::Orientation::Portrait
+                                                      : PrintDevice::Orientation::Landscape);
+        scale_ = millimetreScale(device_);
+        device_.setFontName(tableFontName());
+        rowFontSize_ = fitFont(device_, spec_.rowHeightMm, scale_);
+        device_.setTextColor(listTextColour());
+        device_.beginJob();
+        dataSet_.first();
+        geometry_ = listGeometry(spec_, scale_, dataSet_.recordCount());
+        fieldCount_ = std::clamp(spec_.fieldCount, 0, dataSet_.fieldCount());
+        dataSet_.first();
+    }
+
+    void printPage(int page) {
+        useRowFont();
+        const TableColumns table = drawColumns();
+        const int right = geometry_.x0 + table.width - 10 * device_.textWidth(QStringLiteral("W"));
+        drawHeading(table.width);
+        drawPrintStamp(table.width);
+        drawTitle();
+        drawRules(page, table.width);
+        drawPageNumber(page, right);
+        drawRows(table);
+    }
+
+    // The left border, the number column and one column per visible field,
+    // each with its title in the first row.
+    TableColumns drawColumns() {
+        const ListGeometry& g = geometry_;
+        const int bottom = g.y0 + g.tableHeight;
+        device_.setPenWidth(2);
+        device_.drawLine({g.x0, g.y0}, {g.x0, bottom});
+        device_.setPenWidth(1);
+
+        drawText({g.x0 + g.paddingX, g.y0 + g.paddingY}, QStringLiteral("No."));
+        int c = device_.textWidth(zeros(g.numberDigits)) + scale_.dx;
+        device_.drawLine({g.x0 + c, g.y0}, {g.x0 + c, bottom});
+
+        TableColumns table;
+        for (int i = 0; i < fieldCount_; ++i) {
+            const FieldDef& field = fieldAt(i);
+            if (!field.visible)
+                continue;
+            drawText({g.x0 + c + g.paddingX, g.y0 + g.paddingY}, field.displayLabel);
+            table.columns.push_back(Column{i, c});
+            c += device_.textWidth(zeros(field.displayWidth)) + scale_.dx;
+            // The last field of the count closes the table with a thick
+            // line; when it is hidden, no column gets one.
+            device_.setPenWidth(i == fieldCount_ - 1 ? 2 : 1);
+            device_.drawLine({g.x0 + c, g.y0}, {g.x0 + c, bottom});
+        }
+        table.width = c;
+        return table;
+    }
+
+    void drawHeading(int tableWidth) {
+        fitFont(device_, kHeadingMm, scale_);
+        const int letter = device_.textWidth(QStringLiteral("W"));
+        const int x = geometry_.x0 + tableWidth / 2 - (letter * cp949ByteLength(spec_.heading)) / 2;
+        drawText({notLeftOfTable(x), spec_.topMm * scale_.dy}, spec_.heading);
+    }
+
+    void drawPrintStamp(int tableWidth) {
+        fitFont(device_, kStampMm, scale_);
+        const QDateTime now = appClock().now();
+        const QString stamp = QStringLiteral("출력: ") + isoDate(now.date()) +
+                              QStringLiteral("  ") + longTimeText(now.time());
+        const int x = geometry_.x0 + tableWidth - 50 * device_.textWidth(QStringLiteral("W"));
+        drawText({notLeftOfTable(x), geometry_.y0 - 4 * scale_.dy}, stamp);
+    }
+
+    void drawTitle() {
+        fitFont(device_, kTitleMm, scale_);
+        drawText({geometry_.x0, geometry_.y0 - 5 * scale_.dy}, spec_.title);
+    }
+
+    // The title row and the rows of this page; the frame is closed at the
+    // full table height on every page, also when the last page is short.
+    void drawRules(int page, int tableWidth) {
+        useRowFont();
+        const int closingLine = geometry_.rowsPerPage + 1;
+        const int lastLine = geometry_.rowsOnPage(page) + 1;
+        for (int j = 0; j <= lastLine; ++j) {
+            device_.setPenWidth(j <= 1 || j == closingLine ? 2 : 1);
+            drawRule(j, tableWidth);
+        }
+        if (page >= geometry_.pageCount) {
+            device_.setPenWidth(2);
+            drawRule(closingLine, tableWidth);
+        }
+    }
+
+    void drawRule(int line, int tableWidth) {
+        const int y = geometry_.lineY(line);
+        device_.drawLine({geometry_.x0, y}, {geometry_.x0 + tableWidth, y});
+    }
+
+    void drawPageNumber(int page, int right) {
+        fitFont(device_, kPageNumberMm, scale_);
+        drawText({right, geometry_.belowTableY()},
+                 QStringLiteral("%1/%2").arg(page).arg(geometry_.pageCount));
+    }
+
+    void drawRows(const TableColumns& table) {
+        useRowFont();
+        const ListGeometry& g = geometry_;
+        for (int i = 0; i < g.rowsPerPage && !dataSet_.eof(); ++i) {
+            const int y = g.lineY(i + 1) + g.paddingY;
+            ++rowNumber_;
+            if (spec_.numberRows != 0)
+                drawRowNumber(y);
+            for (const Column& column : table.columns) {
+                const QString text =
+                    listCellText(fieldAt(column.field), dataSet_.value(column.field));
+                drawText({g.x0 + column.left + g.paddingX, y}, text);
+            }
+            dataSet_.next();
+        }
+    }
+
+    // Right-aligned in the number column by the "0"s it lacks.
+    void drawRowNumber(int y) {
+        const QString digits = QString::number(rowNumber_);
+        const int indent = device_.textWidth(zeros(geometry_.numberDigits - int(digits.size())));
+        drawText({geometry_.x0 + geometry_.paddingX + indent, y}, digits);
+    }
+
+    void drawBelowLastTable() {
+        if (spec_.footer.contains(QStringLiteral("db"))) {
+            drawSummary();
+            return;
+        }
+        fitFont(device_, kFooterMm, scale_);
+        drawText({geometry_.x0, geometry_.belowTableY()}, spec_.footer);
+    }
+
+    // Each summary row: its first field, 32 blanks and its second field.
+    void drawSummary() {
+        if (!spec_.summary)
+            return;
+        Query& summary = *spec_.summary;
+        struct ClosesQuery {
+            Query& query;
+            ~ClosesQuery() { query.close(); }
+        } closes{summary};
+        summary.open();
+        useRowFont();
+        const int belowTable = geometry_.y0 + geometry_.tableHeight;
+        int line = 1;
+        for (summary.first(); !summary.eof(); summary.next(), ++line) {
+            const QString text = summaryFieldText(summary, 0) + QString(kSummaryGapBlanks, u' ') +
+                                 summaryFieldText(summary, 1);
+            drawText({geometry_.x0, belowTable + kSummaryLineMm * line * scale_.dy}, text);
+        }
+    }
+
+    static QString summaryFieldText(Query& summary, int index) {
+        if (index >= summary.fieldCount())
+            return {};
+        return fieldText(summary.fields()[size_t(index)], summary.value(index));
+    }
+
+    // The heading and the print stamp are placed from the table's width; over
+    // a narrow table they would start left of it, off the paper.
+    int notLeftOfTable(int x) const { return std::max(geometry_.x0, x); }
+
+    const FieldDef& fieldAt(int index) const { return dataSet_.fields()[size_t(index)]; }
+
+    void useRowFont() { device_.setFontSize(rowFontSize_); }
+
+    // An empty text leaves its place blank.
+    void drawText(QPoint topLeft, const QString& text) {
+        if (!text.isEmpty())
+            device_.drawText(topLeft, text);
+    }
+
+    PrintDevice& device_;
+    Query& dataSet_;
+    const ListPrintSpec& spec_;
+    MmScale scale_;
+    ListGeometry geometry_;
+    int fieldCount_ = 0;
+    int rowFontSize_ = 3;
+    int rowNumber_ = 0;
+};
+
+// Runs one step of the job; the first error of all the steps is kept.
+template <typename Step>
+void runStep(const Step& step, std::exception_ptr& firstError) {
+    try {
+        step();
+    } catch (...) {
+        if (!firstError)
+            firstError = std::current_exception();
+    }
+}
+
+void restoreFont(PrintDevice& device, const PrintDevice::FontSpec& saved) {
+    PrintDevice::FontSpec font = device.font();
+    font.name = saved.name;
+    font.pointSize = saved.pointSize;
+    device.setFont(font);
+}
+
+}  // namespace
+
+QString listPrintedMessage() {
+    return QStringLiteral("프린트를 완료하였습니다...?");
+}
+
+void printList(PrintDevice& device, Query& dataSet, const ListPrintSpec& spec) {
+    const PrintDevice::FontSpec savedFont = device.font();
+    std::exception_ptr error;
+    runStep([&] { ListJob(device, dataSet, spec).run(); }, error);
+    // The clean-up runs in full even when the job or one of its steps fails.
+    runStep([&] { dataSet.first(); }, error);
+    runStep([&] { restoreFont(device, savedFont); }, error);
+    runStep([&] { device.endJob(); }, error);
+    runStep([&] { device.setOrientation(PrintDevice::Orientation::Portrait); }, error);
+    // A failed job is not confirmed: the caller's guard shows the error.
+    if (error)
+        std::rethrow_exception(error);
+    // A preview window draws the job again whenever it repaints; only a real
+    // print is confirmed.
+    if (!device.isPreview())
+        dialogs().informationYes(listPrintedMessage());
+}
+
+bool printListWithDialog(Query& dataSet, const ListPrintSpec& spec) {
+    return dialogs().print(
+        spec.heading, [&dataSet, &spec](PrintDevice& device) { printList(device, dataSet, spec); });
+}
+
+void previewList(Query& dataSet, const ListPrintSpec& spec) {
+    dialogs().preview(spec.heading,
+                      [&dataSet, &spec](PrintDevice& device) { printList(device, dataSet, spec); });
+}

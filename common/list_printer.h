@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+class PrintDevice;
+class Query;
+
+// The settings of one ruled list. The list forms fill them in this order, by
+// position, with designated initializers.
+struct ListPrintSpec {
+    int fieldCount = 0;        // fields considered for columns, from the first
+    int rowsPerPage = 37;      // data rows in the table of one page
+    int reserved = 10;         // not used; the list forms pass 10
+    int rowHeightMm = 4;       // height of one table row, also the height of its text
+    int topMm = 20;            // printable top to the heading; the table starts 20 mm lower
+    int leftMm = 0;            // left margin of the table
+    QString heading;           // centred above the table; also the name of the print job
+    QString title;             // line above the table at its left
+    QString footer;            // below the last table; containing "db": the summary rows instead
+    int orientation = 1;       // 1 portrait, any other value landscape
+    Query* summary = nullptr;  // printed below the last table when the footer contains "db"
+    int numberRows = 1;        // non-zero: the running row number in the first column
+};
+
+// Prints the data set as a ruled table: one line per row, the columns and
+// their titles taken from the data set's visible fields, the heading, title
+// and print stamp above the table and "page/pages" below it.
+//
+// Whatever happens, the data set is back at its first row afterwards, the
+// device's font name and size are restored, the job is ended and the
+// orientation is portrait again. A job that ran to its end on a printer is
+// confirmed with listPrintedMessage(); a preview is not. An error while
+// drawing is passed on to the caller after that clean-up, without the
+// confirmation.
+void printList(PrintDevice& device, Query& dataSet, const ListPrintSpec& spec);
+
+// Prints through the printer dialog (a printer or a PDF file); false when
+// the user cancels the dialog.
+bool printListWithDialog(Query& dataSet, const ListPrintSpec& spec);
+
+// Shows the list in a preview window, from which the user may print it.
+void previewList(Query& dataSet, const ListPrintSpec& spec);
+
+// "프린트를 완료하였습니다...?"
+QString listPrintedMessage();
