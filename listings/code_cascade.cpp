@@ -22,7 +22,8 @@ void requireFits(Database& database, const CodeUse& use, const QString& value) {
                              .arg(field.name)
                              .arg(field.size)
                              .arg(bytes),
-                         QStringLiteral("value too long for field %1.%2").arg(info.name, field.name));
+                         QStringLiteral("value too long for field %1.%2")
+                             .arg(info.name, field.name));
     }
 }
 
@@ -32,7 +33,8 @@ void requireFits(Database& database, const CodeUse& use, const QString& value) {
 QStringList matchingKeys(Database& database, const CodeUse& use, const QString& oldCode,
                          const CascadeProgress& progress) {
     Query walk(&database);
-    walk.add(QStringLiteral("select B.\"scancode\", B.\"im\", B.\"%1\" from \"%2\" B").arg(use.field, use.table));
+    walk.add(QStringLiteral("select B.\"scancode\", B.\"im\", B.\"%1\" from \"%2\" B")
+                 .arg(use.field, use.table));
     walk.open();
     const int total = walk.recordCount();
     if (progress) progress({use.table, 0, total});
@@ -40,15 +42,19 @@ QStringList matchingKeys(Database& database, const CodeUse& use, const QString& 
     int position = 0;
     for (walk.first(); !walk.eof(); walk.next()) {
         const QVariant code = walk.value(2);
-        const bool kindMatches = use.kinds.isEmpty() || use.kinds.contains(walk.value(1).toString());
-        if (kindMatches && !code.isNull() && code.toString() == oldCode) keys.append(walk.value(0).toString());
+        const bool kindMatches =
+            use.kinds.isEmpty() || use.kinds.contains(walk.value(1).toString());
+        if (kindMatches && !code.isNull() && code.toString() == oldCode) {
+            keys.append(walk.value(0).toString());
+        }
         if (progress) progress({use.table, ++position, total});
     }
     walk.close();
     return keys;
 }
 
-void updateByKeys(Database& database, const CodeUse& use, const QStringList& keys, const QString& newCode) {
+void updateByKeys(Database& database, const CodeUse& use, const QStringList& keys,
+                  const QString& newCode) {
     Query update(&database);
     update.add(QStringLiteral("update \"%1\" B set B.\"%2\" = :code").arg(use.table, use.field));
     update.add(QStringLiteral(" where B.\"scancode\" = :key"));

@@ -6,7 +6,9 @@
 namespace {
 QString kindCondition(const QStringList& kinds) {
     QStringList alternatives;
-    for (const QString& kind : kinds) alternatives.append(QStringLiteral("B.\"im\" = \"%1\"").arg(kind));
+    for (const QString& kind : kinds) {
+        alternatives.append(QStringLiteral("B.\"im\" = \"%1\"").arg(kind));
+    }
     if (alternatives.size() == 1) return alternatives.first();
     return u'(' + alternatives.join(QStringLiteral(" or ")) + u')';
 }
@@ -14,12 +16,14 @@ QString kindCondition(const QStringList& kinds) {
 QString whereLine(const CodeUse& use) {
     const QString codeCondition = QStringLiteral("B.\"%1\" = :code").arg(use.field);
     if (use.kinds.isEmpty()) return QStringLiteral(" where ") + codeCondition;
-    return QStringLiteral(" where ") + kindCondition(use.kinds) + QStringLiteral(" and ") + codeCondition;
+    return QStringLiteral(" where ") + kindCondition(use.kinds) + QStringLiteral(" and ") +
+           codeCondition;
 }
 }  // namespace
 
 QStringList codeUsageStatement(const CodeUse& use) {
-    return {QStringLiteral("select B.\"%1\" from \"%2\" B").arg(use.selectField, use.table), whereLine(use)};
+    return {QStringLiteral("select B.\"%1\" from \"%2\" B").arg(use.selectField, use.table),
+            whereLine(use)};
 }
 
 CodeUsage codeUsage(Query& query, CodeCategory category, const QString& code) {

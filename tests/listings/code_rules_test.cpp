@@ -26,24 +26,23 @@ protected:
         request("R4", "전체", "전체", "작업중");
     }
 
+    static QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
     void listing(const char* key, const char* im, const char* cname) {
         sql(QStringLiteral("INSERT INTO budong (scancode, im, cname) VALUES (?, ?, ?)"),
-            {QString::fromUtf8(key), QString::fromUtf8(im), QString::fromUtf8(cname)});
+            {text(key), text(im), text(cname)});
     }
     void request(const char* key, const char* im, const char* cname, const char* working) {
         sql(QStringLiteral("INSERT INTO burequ (scancode, im, cname, working) VALUES (?, ?, ?, ?)"),
-            {QString::fromUtf8(key), QString::fromUtf8(im), QString::fromUtf8(cname), QString::fromUtf8(working)});
+            {text(key), text(im), text(cname), text(working)});
     }
-    QString listingKind(const char* key) {
-        return scalar(QStringLiteral("SELECT cname FROM budong WHERE scancode = ?"), {QString::fromUtf8(key)}).toString();
+    QString fieldOf(const char* table, const char* field, const char* key) {
+        const QString statement = QStringLiteral("SELECT %1 FROM %2 WHERE scancode = ?");
+        return scalar(statement.arg(text(field), text(table)), {text(key)}).toString();
     }
-    QString requestKind(const char* key) {
-        return scalar(QStringLiteral("SELECT cname FROM burequ WHERE scancode = ?"), {QString::fromUtf8(key)}).toString();
-    }
-    QString requestStage(const char* key) {
-        return scalar(QStringLiteral("SELECT working FROM burequ WHERE scancode = ?"), {QString::fromUtf8(key)})
-            .toString();
-    }
+    QString listingKind(const char* key) { return fieldOf("budong", "cname", key); }
+    QString requestKind(const char* key) { return fieldOf("burequ", "cname", key); }
+    QString requestStage(const char* key) { return fieldOf("burequ", "working", key); }
     int codeRows(const char* letter, const QString& code) {
         return scalar(QStringLiteral("SELECT count(*) FROM bucode WHERE gubun = ? AND code = ?"),
                       {QString::fromUtf8(letter), code})
@@ -100,7 +99,8 @@ TEST_F(CodeRulesTest, SaleChangeReachesSaleListingsAndRequestsToBuy) {
               Change::Changed);
     EXPECT_EQ(listingKind("L2"), QStringLiteral("공동주택"));
     EXPECT_EQ(listingKind("L1"), QStringLiteral("아파트")) << "a lease listing keeps its kind";
-    EXPECT_EQ(requestKind("R2"), QStringLiteral("공동주택")) << "a request to buy (매수) follows the sale kind";
+    EXPECT_EQ(requestKind("R2"), QStringLiteral("공동주택"))
+        << "a request to buy (매수) follows the sale kind";
     EXPECT_EQ(requestKind("R3"), QStringLiteral("공동주택"));
     EXPECT_EQ(requestKind("R1"), QStringLiteral("아파트"));
     EXPECT_EQ(requestKind("R4"), QStringLiteral("전체"));
@@ -109,7 +109,8 @@ TEST_F(CodeRulesTest, SaleChangeReachesSaleListingsAndRequestsToBuy) {
 TEST_F(CodeRulesTest, StageChangeReachesOnlyTheStageOfRequests) {
     listing("L4", "임대", "문의");
     request("R5", "임대", "문의", "취소");
-    EXPECT_EQ(catalogue.change(CodeCategory::Consultation, QStringLiteral("문의"), QStringLiteral("전화문의")),
+    EXPECT_EQ(catalogue.change(CodeCategory::Consultation, QStringLiteral("문의"),
+                               QStringLiteral("전화문의")),
               Change::Changed);
     EXPECT_EQ(requestStage("R1"), QStringLiteral("전화문의"));
     EXPECT_EQ(requestStage("R3"), QStringLiteral("전화문의"));
@@ -138,17 +139,22 @@ TEST_F(CodeRulesTest, ChangeToAnExistingCodeOrAMissingCodeWritesNothing) {
 }
 
 TEST_F(CodeRulesTest, ChangeToEmptyTextIsAccepted) {
-    EXPECT_EQ(catalogue.change(CodeCategory::Lease, QStringLiteral("상가"), QString()), Change::Changed);
+    EXPECT_EQ(catalogue.change(CodeCategory::Lease, QStringLiteral("상가"), QString()),
+              Change::Changed);
     EXPECT_EQ(codeRows("I", QStringLiteral("")), 1);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM budong WHERE scancode = 'L3' AND cname = ''")).toInt(), 1)
-        << "the listing holds the empty text, not a missing value";
+    const QVariant emptyKind =
+        scalar(QStringLiteral("SELECT count(*) FROM budong WHERE scancode = 'L3' AND cname = ''"));
+    EXPECT_EQ(emptyKind.toInt(), 1) << "the listing holds the empty text, not a missing value";
 }
 
 TEST_F(CodeRulesTest, EmptyFieldsDoNotTakeAChangedEmptyCode) {
-    sql(QStringLiteral("INSERT INTO burequ (scancode, im, cname, working) VALUES ('R9', '임대', NULL, NULL)"));
+    sql(QStringLiteral("INSERT INTO burequ (scancode, im, cname, working) "
+                       "VALUES ('R9', '임대', NULL, NULL)"));
     sql(QStringLiteral("INSERT INTO bucode (gubun, code) VALUES ('W', '')"));
-    EXPECT_EQ(catalogue.change(CodeCategory::Consultation, QString(), QStringLiteral("보류")), Change::Changed);
-    EXPECT_TRUE(scalar(QStringLiteral("SELECT working IS NULL FROM burequ WHERE scancode = 'R9'")).toBool())
+    EXPECT_EQ(catalogue.change(CodeCategory::Consultation, QString(), QStringLiteral("보류")),
+              Change::Changed);
+    EXPECT_TRUE(
+        scalar(QStringLiteral("SELECT working IS NULL FROM burequ WHERE scancode = 'R9'")).toBool())
         << "a request without a stage holds no code";
 }
 
@@ -175,10 +181,12 @@ TEST_F(CodeRulesTest, FailedCascadeLeavesCodeListingsAndRequestsUnchanged) {
     // The listings are changed before the requests; a failure on the way
     // through the requests must take the listings' change back as well.
     const auto failOnRequests = [](const CascadeStep& step) {
-        if (step.table == QStringLiteral("BUREQU.DB") && step.position == 1) throw std::runtime_error("stopped");
+        if (step.table == QStringLiteral("BUREQU.DB") && step.position == 1) {
+            throw std::runtime_error("stopped");
+        }
     };
-    EXPECT_THROW(catalogue.change(CodeCategory::Lease, QStringLiteral("아파트"), QStringLiteral("아파트임대"),
-                                  failOnRequests),
+    EXPECT_THROW(catalogue.change(CodeCategory::Lease, QStringLiteral("아파트"),
+                                  QStringLiteral("아파트임대"), failOnRequests),
                  std::runtime_error);
     EXPECT_EQ(codeRows("I", QStringLiteral("아파트")), 1);
     EXPECT_EQ(codeRows("I", QStringLiteral("아파트임대")), 0);
@@ -191,12 +199,14 @@ TEST_F(CodeRulesTest, CodeTooLongForARequestFieldIsRefusedAndRolledBack) {
     // A store whose requests keep the stage in four bytes: a six-syllable
     // stage fits the code table (12 bytes) but not the requests.
     sql(QStringLiteral("DROP TABLE burequ"));
-    sql(QStringLiteral("CREATE TABLE burequ (scancode VARCHAR(17) NOT NULL PRIMARY KEY, im VARCHAR(10), "
+    sql(QStringLiteral("CREATE TABLE burequ (scancode VARCHAR(17) NOT NULL PRIMARY KEY, "
+                       "im VARCHAR(10), "
                        "cname VARCHAR(18), working VARCHAR(4), dpungl INTEGER)"));
     db().forgetTableInfo(QStringLiteral("burequ"));
     request("R1", "임대", "아파트", "문의");
     try {
-        catalogue.change(CodeCategory::Consultation, QStringLiteral("문의"), QStringLiteral("진행중인상담"));
+        catalogue.change(CodeCategory::Consultation, QStringLiteral("문의"),
+                         QStringLiteral("진행중인상담"));
         FAIL() << "a value too long for its field must be refused";
     } catch (const StoreError& error) {
         EXPECT_TRUE(error.storeText().contains(QStringLiteral("working"))) << error.what();
@@ -212,8 +222,9 @@ TEST_F(CodeRulesTest, UsageKeepsLeaseAndSaleKindsApart) {
     EXPECT_EQ(codeUsage(query, CodeCategory::Lease, QStringLiteral("상가")), CodeUsage::InUse);
     EXPECT_EQ(codeUsage(query, CodeCategory::Sale, QStringLiteral("상가")), CodeUsage::Unused)
         << "only a lease listing holds the text";
-    EXPECT_EQ(codeUsage(query, CodeCategory::Consultation, QStringLiteral("작업중")), CodeUsage::InUse);
-    EXPECT_EQ(codeUsage(query, CodeCategory::Consultation, QStringLiteral("아파트")), CodeUsage::Unused)
+    const auto stage = CodeCategory::Consultation;
+    EXPECT_EQ(codeUsage(query, stage, QStringLiteral("작업중")), CodeUsage::InUse);
+    EXPECT_EQ(codeUsage(query, stage, QStringLiteral("아파트")), CodeUsage::Unused)
         << "a stage is looked for in the stage field only";
     EXPECT_EQ(codeUsage(query, CodeCategory::Lease, QStringLiteral("전체")), CodeUsage::Unused)
         << "a request of kind 전체 holds no lease kind";
@@ -233,12 +244,14 @@ TEST_F(CodeRulesTest, UsageBindsTheCodeAsAParameter) {
     listing("L7", "임대", "아\" or \"1\"=\"1");
     Query query;
     EXPECT_EQ(codeUsage(query, CodeCategory::Lease, tricky), CodeUsage::InUse);
-    EXPECT_EQ(codeUsage(query, CodeCategory::Lease, QStringLiteral("x\" or \"1\"=\"1")), CodeUsage::Unused);
+    EXPECT_EQ(codeUsage(query, CodeCategory::Lease, QStringLiteral("x\" or \"1\"=\"1")),
+              CodeUsage::Unused);
     const QStringList lines = codeUsageStatement(codeUses(CodeCategory::Sale)[1]);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0], QStringLiteral("select B.\"dpungl\" from \"BUREQU.DB\" B"));
     EXPECT_EQ(lines[1],
-              QStringLiteral(" where (B.\"im\" = \"매매\" or B.\"im\" = \"매수\") and B.\"cname\" = :code"));
+              QStringLiteral(" where (B.\"im\" = \"매매\" or B.\"im\" = \"매수\") "
+                             "and B.\"cname\" = :code"));
 }
 
 TEST_F(CodeRulesTest, UsageThatCouldNotBeReadIsUnknown) {
