@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class MonthNavigator;
+class QCalendarWidget;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+// The calendar picker "FMcalendar": returns one day. It shares one result
+// with the form that opens it, sharedResult(): the chosen day as "YYYY-MM-DD"
+// or empty. The picker leaves the result as it is when it opens; OK, or a
+// double-click on a day, writes the selected day into it and closes; Cancel
+// empties it and closes. The caller copies a non-empty result into the date
+// field it opened the picker for and leaves the field alone otherwise.
+class TFMcalendar : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFMcalendar(QWidget* parent = nullptr);
+    ~TFMcalendar() override;
+
+    // The result shared between the picker and its caller. It belongs to the
+    // picker's module, not to one picker: it outlives the form, and the
+    // caller may read (or clear) it before and after showing the form.
+    static QString& sharedResult();
+
+    QPushButton* BTyearP = nullptr;
+    QPushButton* BTyearN = nullptr;
+    QLabel* LByear = nullptr;
+    QPushButton* BTmonthP = nullptr;
+    QPushButton* BTmonthN = nullptr;
+    QComboBox* CBmonth = nullptr;
+    QCalendarWidget* Calendar1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;  // OK
+    QPushButton* BitBtn2 = nullptr;  // Cancel
+
+private:
+    void buildLayout();
+    void takeDay();
+    void cancel();
+
+    MonthNavigator* navigator_ = nullptr;
+};
