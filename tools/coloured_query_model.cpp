@@ -10,9 +10,11 @@ void ColouredQueryModel::setFieldBackground(const QString& fieldName, const QCol
 }
 
 QVariant ColouredQueryModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::BackgroundRole) return QueryModel::data(index, role);
+    if (role != Qt::BackgroundRole)
+        return QueryModel::data(index, role);
     const int field = fieldOfColumn(index.column());
-    if (!index.isValid() || field < 0 || !query_.isOpen()) return {};
+    if (!index.isValid() || field < 0 || !query_.isOpen())
+        return {};
     const QString name = query_.fields()[static_cast<size_t>(field)].name.toLower();
     const auto found = backgrounds_.constFind(name);
     return found == backgrounds_.constEnd() ? QVariant() : QVariant(*found);

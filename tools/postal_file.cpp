@@ -11,7 +11,8 @@ namespace {
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
 void setError(QString* error, const QString& text) {
-    if (error) *error = text;
+    if (error)
+        *error = text;
 }
 
 QString lineError(int line, const QString& text) {
@@ -34,9 +35,12 @@ std::optional<ColumnMap> mapHeader(const QStringList& names, int line, QString* 
                                                           {QStringLiteral("DDD"), &map.ddd}}};
     for (int i = 0; i < names.size(); ++i) {
         for (const auto& [name, column] : wanted) {
-            if (names[i].compare(name, Qt::CaseInsensitive) != 0) continue;
+            if (names[i].compare(name, Qt::CaseInsensitive) != 0)
+                continue;
             if (*column >= 0) {
-                setError(error, lineError(line, QStringLiteral("머리글에 %1 항목이 두 번 있습니다.").arg(name)));
+                setError(error,
+                         lineError(line,
+                                   QStringLiteral("머리글에 %1 항목이 두 번 있습니다.").arg(name)));
                 return std::nullopt;
             }
             *column = i;
@@ -44,9 +48,10 @@ std::optional<ColumnMap> mapHeader(const QStringList& names, int line, QString* 
     }
     for (const auto& [name, column] : wanted) {
         if (*column < 0) {
-            setError(error, lineError(line, QStringLiteral("머리글에 %1 항목이 없습니다. 첫 줄에 ZIP, "
-                                                           "ADDR, DDD 항목 이름이 있어야 합니다.")
-                                                .arg(name)));
+            setError(error,
+                     lineError(line, QStringLiteral("머리글에 %1 항목이 없습니다. 첫 줄에 ZIP, "
+                                                    "ADDR, DDD 항목 이름이 있어야 합니다.")
+                                         .arg(name)));
             return std::nullopt;
         }
     }
@@ -55,7 +60,8 @@ std::optional<ColumnMap> mapHeader(const QStringList& names, int line, QString* 
 
 bool fitsField(const QString& value, int limit, const QString& title, int line, QString* error) {
     const int bytes = cp949ByteLength(value);
-    if (limit <= 0 || bytes <= limit) return true;
+    if (limit <= 0 || bytes <= limit)
+        return true;
     setError(error, lineError(line, QStringLiteral("%1 값이 %2바이트로, 최대 %3바이트를 넘습니다.")
                                         .arg(title)
                                         .arg(bytes)
@@ -65,7 +71,8 @@ bool fitsField(const QString& value, int limit, const QString& title, int line, 
 
 bool isBlank(const QStringList& fields) {
     for (const QString& field : fields) {
-        if (!field.isEmpty()) return false;
+        if (!field.isEmpty())
+            return false;
     }
     return true;
 }
@@ -76,7 +83,8 @@ QString decodePostalText(const QByteArray& bytes) {
     const QByteArray body = bytes.startsWith(kUtf8Bom) ? bytes.mid(kUtf8Bom.size()) : bytes;
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString text = utf8(body);
-    if (!utf8.hasError()) return text;
+    if (!utf8.hasError())
+        return text;
     return fromCp949(body);
 }
 
@@ -85,10 +93,13 @@ std::optional<QChar> detectSeparator(const QString& headerLine) {
         {{QLatin1Char('\t'), 0}, {QLatin1Char(';'), 0}, {QLatin1Char(','), 0}}};
     bool quoted = false;
     for (const QChar c : headerLine) {
-        if (c == QLatin1Char('"')) quoted = !quoted;
-        if (quoted) continue;
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        if (quoted)
+            continue;
         for (auto& [separator, count] : counts) {
-            if (c == separator) ++count;
+            if (c == separator)
+                ++count;
         }
     }
     std::optional<QChar> best;
@@ -105,8 +116,8 @@ std::optional<QChar> detectSeparator(const QString& headerLine) {
 std::optional<QStringList> splitFields(const QString& line, QChar separator) {
     QStringList fields;
     QString field;
-    bool quoted = false;      // inside a quoted part
-    bool wasQuoted = false;   // the field began with a quote
+    bool quoted = false;     // inside a quoted part
+    bool wasQuoted = false;  // the field began with a quote
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line[i];
         if (quoted) {
@@ -129,7 +140,8 @@ std::optional<QStringList> splitFields(const QString& line, QChar separator) {
             field += c;
         }
     }
-    if (quoted) return std::nullopt;
+    if (quoted)
+        return std::nullopt;
     fields.append(wasQuoted ? field : field.trimmed());
     return fields;
 }
@@ -148,14 +160,17 @@ std::optional<std::vector<PostalRow>> parsePostalText(const QString& text,
     for (int index = 0; index < lines.size(); ++index) {
         const int lineNumber = index + 1;
         const QString& line = lines[index];
-        if (line.trimmed().isEmpty()) continue;
+        if (line.trimmed().isEmpty())
+            continue;
         if (!map) {
-            if (line.trimmed().startsWith(QLatin1Char('#'))) continue;
+            if (line.trimmed().startsWith(QLatin1Char('#')))
+                continue;
             const std::optional<QChar> found = detectSeparator(line);
             if (!found) {
-                setError(error, lineError(lineNumber, QStringLiteral("머리글 줄에 ZIP, ADDR, DDD 항목 "
-                                                                     "이름이 쉼표, 탭 또는 세미콜론으로 "
-                                                                     "나뉘어 있어야 합니다.")));
+                setError(error,
+                         lineError(lineNumber, QStringLiteral("머리글 줄에 ZIP, ADDR, DDD 항목 "
+                                                              "이름이 쉼표, 탭 또는 세미콜론으로 "
+                                                              "나뉘어 있어야 합니다.")));
                 return std::nullopt;
             }
             separator = *found;
@@ -167,17 +182,21 @@ std::optional<std::vector<PostalRow>> parsePostalText(const QString& text,
         }
         if (!map) {
             map = mapHeader(*fields, lineNumber, error);
-            if (!map) return std::nullopt;
+            if (!map)
+                return std::nullopt;
             continue;
         }
-        if (isBlank(*fields)) continue;
+        if (isBlank(*fields))
+            continue;
         if (fields->size() != map->width) {
-            setError(error, lineError(lineNumber, QStringLiteral("항목이 %1개로, 머리글의 %2개와 다릅니다.")
-                                                      .arg(fields->size())
-                                                      .arg(map->width)));
+            setError(error, lineError(lineNumber,
+                                      QStringLiteral("항목이 %1개로, 머리글의 %2개와 다릅니다.")
+                                          .arg(fields->size())
+                                          .arg(map->width)));
             return std::nullopt;
         }
-        PostalRow row{fields->at(map->zip), fields->at(map->addr), fields->at(map->ddd), lineNumber};
+        PostalRow row{fields->at(map->zip), fields->at(map->addr), fields->at(map->ddd),
+                      lineNumber};
         if (!fitsField(row.zip, limits.zip, QStringLiteral("우편번호(ZIP)"), lineNumber, error) ||
             !fitsField(row.addr, limits.addr, QStringLiteral("주소(ADDR)"), lineNumber, error) ||
             !fitsField(row.ddd, limits.ddd, QStringLiteral("DDD"), lineNumber, error)) {
@@ -186,7 +205,9 @@ std::optional<std::vector<PostalRow>> parsePostalText(const QString& text,
         rows.push_back(std::move(row));
     }
     if (!map) {
-        setError(error, QStringLiteral("머리글 줄이 없습니다. 첫 줄에 ZIP, ADDR, DDD 항목 이름이 있어야 합니다."));
+        setError(error,
+                 QStringLiteral(
+                     "머리글 줄이 없습니다. 첫 줄에 ZIP, ADDR, DDD 항목 이름이 있어야 합니다."));
         return std::nullopt;
     }
     if (rows.empty()) {

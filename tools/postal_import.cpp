@@ -47,31 +47,40 @@ int rowCount(Database& database) {
 
 }  // namespace
 
-QString postalSamplePath() { return QStringLiteral(":/seed/postal_sample.csv"); }
+QString postalSamplePath() {
+    return QStringLiteral(":/seed/postal_sample.csv");
+}
 
 bool importPostalCodes(Database& database, const QString& filePath, QString* error, int* imported) {
-    if (imported) *imported = 0;
+    if (imported)
+        *imported = 0;
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error) {
-            *error = QStringLiteral("파일을 열 수 없습니다: %1 (%2)").arg(filePath, file.errorString());
+            *error =
+                QStringLiteral("파일을 열 수 없습니다: %1 (%2)").arg(filePath, file.errorString());
         }
         return false;
     }
     try {
-        const auto rows = parsePostalText(decodePostalText(file.readAll()), limitsOf(database), error);
-        if (!rows) return false;
+        const auto rows =
+            parsePostalText(decodePostalText(file.readAll()), limitsOf(database), error);
+        if (!rows)
+            return false;
         replaceRows(database, *rows);
-        if (imported) *imported = static_cast<int>(rows->size());
+        if (imported)
+            *imported = static_cast<int>(rows->size());
         return true;
     } catch (const StoreError& failure) {
-        if (error) *error = QString::fromStdString(failure.what());
+        if (error)
+            *error = QString::fromStdString(failure.what());
     }
     return false;
 }
 
 void loadPostalSampleIfEmpty(Database& database) {
-    if (rowCount(database) > 0) return;
+    if (rowCount(database) > 0)
+        return;
     QString error;
     if (!importPostalCodes(database, postalSamplePath(), &error)) {
         throw StoreError(QStringLiteral("우편번호 예시 자료를 넣을 수 없습니다."), error);

@@ -33,7 +33,9 @@ bool importIntoOffice(const QString& filePath, QString* error, int* imported) {
 
 }  // namespace
 
-bool isPostalImportCommand(const QStringList& arguments) { return arguments.contains(kOption); }
+bool isPostalImportCommand(const QStringList& arguments) {
+    return arguments.contains(kOption);
+}
 
 int runPostalImportCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const qsizetype option = arguments.indexOf(kOption);
@@ -48,7 +50,8 @@ int runPostalImportCommand(const QStringList& arguments, QTextStream& out, QText
         err << QStringLiteral("우편번호를 가져오지 못했습니다. ") << error << Qt::endl;
         return 1;
     }
-    out << QStringLiteral("우편번호 %1건을 가져왔습니다: %2").arg(imported).arg(filePath) << Qt::endl;
+    out << QStringLiteral("우편번호 %1건을 가져왔습니다: %2").arg(imported).arg(filePath)
+        << Qt::endl;
     return 0;
 }
 

@@ -35,11 +35,15 @@ std::vector<FieldDef> postalGridFields() {
 PostalGridKey postalGridKey(int key, const QString& text) {
     switch (key) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: return PostalGridKey::Choose;
-        case Qt::Key_Escape: return PostalGridKey::Close;
+        case Qt::Key_Enter:
+            return PostalGridKey::Choose;
+        case Qt::Key_Escape:
+            return PostalGridKey::Close;
         case Qt::Key_Tab:
-        case Qt::Key_Backtab: return PostalGridKey::Move;
-        default: break;
+        case Qt::Key_Backtab:
+            return PostalGridKey::Move;
+        default:
+            break;
     }
     return text.isEmpty() ? PostalGridKey::Move : PostalGridKey::Close;
 }

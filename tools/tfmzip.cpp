@@ -69,33 +69,44 @@ void TFMzip::buildGrid() {
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setTabKeyNavigation(false);
     DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
-    DBGrid1->verticalHeader()->setFixedWidth(14);
-    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    DBGrid1->verticalHeader()->hide();
     DBGrid1->installEventFilter(this);
     // The query's cursor follows the grid, so the caller finds the chosen
     // row as the current row of QRzip.
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (current.isValid() && QRzip.isOpen()) QRzip.moveTo(current.row());
+                if (current.isValid() && QRzip.isOpen())
+                    QRzip.moveTo(current.row());
             });
 }
 
-bool TFMzip::chosen() const { return windowTitle() == kChosenCaption; }
+bool TFMzip::chosen() const {
+    return windowTitle() == kChosenCaption;
+}
 
 QString TFMzip::currentText(const QString& field) {
-    if (!QRzip.isOpen()) return {};
+    if (!QRzip.isOpen())
+        return {};
     const QModelIndex current = DBGrid1->currentIndex();
-    if (!current.isValid() || !QRzip.moveTo(current.row())) return {};
+    if (!current.isValid() || !QRzip.moveTo(current.row()))
+        return {};
     return QRzip.text(field);
 }
 
-QString TFMzip::zip() { return currentText(QStringLiteral("ZIP")); }
-QString TFMzip::addr() { return currentText(QStringLiteral("ADDR")); }
-QString TFMzip::ddd() { return currentText(QStringLiteral("DDD")); }
+QString TFMzip::zip() {
+    return currentText(QStringLiteral("ZIP"));
+}
+QString TFMzip::addr() {
+    return currentText(QStringLiteral("ADDR"));
+}
+QString TFMzip::ddd() {
+    return currentText(QStringLiteral("DDD"));
+}
 
 void TFMzip::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (activated_) return;
+    if (activated_)
+        return;
     activated_ = true;
     formActivate();
 }
@@ -114,13 +125,20 @@ void TFMzip::search() {
     QRzip.open();
     model_->refresh();
     applyDisplayWidths(DBGrid1, *model_, QRzip);
-    if (model_->rowCount() > 0) DBGrid1->setCurrentIndex(model_->index(0, 0));
+    // The address takes the room the grid has beyond the code columns.
+    const int addressColumn = model_->columnOfField(QRzip.fieldIndex(QStringLiteral("ADDR")));
+    if (addressColumn >= 0) {
+        DBGrid1->horizontalHeader()->setSectionResizeMode(addressColumn, QHeaderView::Stretch);
+    }
+    if (model_->rowCount() > 0)
+        DBGrid1->setCurrentIndex(model_->index(0, 0));
     DBGrid1->setFocus();
 }
 
 void TFMzip::handleGridKey(int key, const QString& text) {
     switch (postalGridKey(key, text)) {
-        case PostalGridKey::Move: return;
+        case PostalGridKey::Move:
+            return;
         case PostalGridKey::Choose:
             // Enter on an empty grid has nothing to hand back.
             if (DBGrid1->currentIndex().isValid()) {
@@ -130,19 +148,23 @@ void TFMzip::handleGridKey(int key, const QString& text) {
             }
             reject();
             return;
-        case PostalGridKey::Close: reject(); return;
+        case PostalGridKey::Close:
+            reject();
+            return;
     }
 }
 
 bool TFMzip::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     if (watched == EDaddr && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         runGuarded([this] { search(); });
         return true;
     }
     if (watched == DBGrid1) {
-        if (postalGridKey(key->key(), key->text()) == PostalGridKey::Move) return false;
+        if (postalGridKey(key->key(), key->text()) == PostalGridKey::Move)
+            return false;
         runGuarded([this, code = key->key(), text = key->text()] { handleGridKey(code, text); });
         return true;
     }

@@ -1,10 +1,12 @@
-#include "common/cp949.h"
 #include "tools/postal_file.h"
+#include "common/cp949.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-QString u(const char* text) { return QString::fromUtf8(text); }
+QString u(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 std::vector<PostalRow> parsed(const QString& text) {
     QString error;
@@ -56,8 +58,9 @@ TEST(PostalTextFields, QuotedAndPlainFields) {
 }
 
 TEST(PostalTextRows, HeaderInAnyOrderAndCaseWithRemarksAndBlankLines) {
-    const auto rows = parsed(u("# 예시 자료\r\n\r\nddd;Addr;zip;memo\r\n02;서울 종로구;03005;x\r\n"
-                               "\r\n;;;\r\n051;부산 중구;48905;\r\n"));
+    const auto rows =
+        parsed(u("# 예시 자료\r\n\r\nddd;Addr;zip;memo\r\n02;서울 종로구;03005;x\r\n"
+                 "\r\n;;;\r\n051;부산 중구;48905;\r\n"));
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].zip, u("03005"));
     EXPECT_EQ(rows[0].addr, u("서울 종로구"));
@@ -93,13 +96,15 @@ TEST(PostalTextRows, ByteLimitCountsHangulTwiceAndAcceptsTheLimit) {
 }
 
 TEST(PostalTextRows, HeaderFaults) {
-    EXPECT_EQ(failure(u("ZIP,ADDRESS,DDD\n1,가,02\n")),
-              u("1번째 줄: 머리글에 ADDR 항목이 없습니다. 첫 줄에 ZIP, ADDR, DDD 항목 이름이 있어야 "
-                "합니다."));
+    EXPECT_EQ(
+        failure(u("ZIP,ADDRESS,DDD\n1,가,02\n")),
+        u("1번째 줄: 머리글에 ADDR 항목이 없습니다. 첫 줄에 ZIP, ADDR, DDD 항목 이름이 있어야 "
+          "합니다."));
     EXPECT_EQ(failure(u("ZIP,ADDR,zip,DDD\n")), u("1번째 줄: 머리글에 ZIP 항목이 두 번 있습니다."));
-    EXPECT_EQ(failure(u("# 설명\nZIP ADDR DDD\n")),
-              u("2번째 줄: 머리글 줄에 ZIP, ADDR, DDD 항목 이름이 쉼표, 탭 또는 세미콜론으로 나뉘어 "
-                "있어야 합니다."));
+    EXPECT_EQ(
+        failure(u("# 설명\nZIP ADDR DDD\n")),
+        u("2번째 줄: 머리글 줄에 ZIP, ADDR, DDD 항목 이름이 쉼표, 탭 또는 세미콜론으로 나뉘어 "
+          "있어야 합니다."));
     EXPECT_EQ(failure(u("\n# 설명만\n")),
               u("머리글 줄이 없습니다. 첫 줄에 ZIP, ADDR, DDD 항목 이름이 있어야 합니다."));
     EXPECT_EQ(failure(u("ZIP,ADDR,DDD\n\n,,\n")), u("머리글 아래에 우편번호 자료가 없습니다."))

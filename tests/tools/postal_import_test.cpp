@@ -1,8 +1,8 @@
+#include "tools/postal_import.h"
 #include "common/cp949.h"
 #include "data/database.h"
-#include "tools/postal_import.h"
-#include "tools/postal_import_command.h"
 #include "tests/support/store_fixture.h"
+#include "tools/postal_import_command.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -12,7 +12,9 @@
 #include <algorithm>
 
 namespace {
-QString u(const char* text) { return QString::fromUtf8(text); }
+QString u(const char* text) {
+    return QString::fromUtf8(text);
+}
 }  // namespace
 
 class PostalImportTest : public StoreTest {
@@ -39,8 +41,9 @@ protected:
     }
 
     void fillOldRows() {
-        sql(QStringLiteral("INSERT INTO addr (ZIP, ADDR, DDD) VALUES ('11111', '옛 주소 하나', '02'), "
-                           "('22222', '옛 주소 둘', '031')"));
+        sql(QStringLiteral(
+            "INSERT INTO addr (ZIP, ADDR, DDD) VALUES ('11111', '옛 주소 하나', '02'), "
+            "('22222', '옛 주소 둘', '031')"));
     }
 
     const QStringList oldRows{u("11111|옛 주소 하나|02"), u("22222|옛 주소 둘|031")};
@@ -48,11 +51,11 @@ protected:
 
 TEST_F(PostalImportTest, Utf8FileWithMarkReplacesTheRows) {
     fillOldRows();
-    const QString path = writeFile(QStringLiteral("zip.csv"),
-                                   QByteArray("\xEF\xBB\xBF") +
-                                       u("ZIP,ADDR,DDD\r\n03005,서울특별시 종로구 청운동,02\r\n"
-                                         "48905,\"부산광역시 중구 중앙동, 1가\",051\r\n")
-                                           .toUtf8());
+    const QString path = writeFile(
+        QStringLiteral("zip.csv"),
+        QByteArray("\xEF\xBB\xBF") + u("ZIP,ADDR,DDD\r\n03005,서울특별시 종로구 청운동,02\r\n"
+                                       "48905,\"부산광역시 중구 중앙동, 1가\",051\r\n")
+                                         .toUtf8());
     QString error;
     int imported = -1;
     ASSERT_TRUE(importPostalCodes(db(), path, &error, &imported)) << error.toStdString();
@@ -62,9 +65,10 @@ TEST_F(PostalImportTest, Utf8FileWithMarkReplacesTheRows) {
 }
 
 TEST_F(PostalImportTest, Cp949TabSeparatedFileWithSwappedHeader) {
-    const QString path = writeFile(
-        QStringLiteral("zip.txt"),
-        toCp949(u("addr\tddd\tZip\n제주특별자치도 제주시 연동\t064\t63105\n경기도 김포시 사우동\t031\t10005\n")));
+    const QString path =
+        writeFile(QStringLiteral("zip.txt"),
+                  toCp949(u("addr\tddd\tZip\n제주특별자치도 제주시 연동\t064\t63105\n경기도 김포시 "
+                            "사우동\t031\t10005\n")));
     QString error;
     ASSERT_TRUE(importPostalCodes(db(), path, &error)) << error.toStdString();
     EXPECT_EQ(addrRows(), (QStringList{u("63105|제주특별자치도 제주시 연동|064"),
@@ -74,8 +78,9 @@ TEST_F(PostalImportTest, Cp949TabSeparatedFileWithSwappedHeader) {
 TEST_F(PostalImportTest, BadRowLeavesTheTableUnchanged) {
     fillOldRows();
     const QString longAddress(31, QChar(0xD55C));
-    const QString path = writeFile(QStringLiteral("bad.csv"),
-                                   u("ZIP;ADDR;DDD\n1;가;02\n2;나;02\n3;%1;02\n").arg(longAddress).toUtf8());
+    const QString path =
+        writeFile(QStringLiteral("bad.csv"),
+                  u("ZIP;ADDR;DDD\n1;가;02\n2;나;02\n3;%1;02\n").arg(longAddress).toUtf8());
     QString error;
     int imported = -1;
     EXPECT_FALSE(importPostalCodes(db(), path, &error, &imported));
@@ -83,19 +88,38 @@ TEST_F(PostalImportTest, BadRowLeavesTheTableUnchanged) {
     EXPECT_EQ(imported, 0);
     EXPECT_EQ(addrRows(), oldRows);
 
-    const QString missing = writeFile(QStringLiteral("short.csv"), u("ZIP,ADDR,DDD\n1,가,02\n2,나\n").toUtf8());
+    const QString missing =
+        writeFile(QStringLiteral("short.csv"), u("ZIP,ADDR,DDD\n1,가,02\n2,나\n").toUtf8());
     EXPECT_FALSE(importPostalCodes(db(), missing, &error));
     EXPECT_EQ(error, u("3번째 줄: 항목이 2개로, 머리글의 3개와 다릅니다."));
     EXPECT_EQ(addrRows(), oldRows);
+}
+
+TEST_F(PostalImportTest, StoreFailureHalfWayRollsEverythingBack) {
+    fillOldRows();
+    sql(
+        QStringLiteral("CREATE TRIGGER refuse_zip BEFORE INSERT ON addr WHEN NEW.ZIP = '99999' "
+                       "BEGIN SELECT RAISE(ABORT, 'refused by the store'); END"));
+    const QString path =
+        writeFile(QStringLiteral("zip.csv"),
+                  u("ZIP,ADDR,DDD\n10005,김포 사우동,031\n99999,거부,02\n").toUtf8());
+    QString error;
+    int imported = -1;
+    EXPECT_FALSE(importPostalCodes(db(), path, &error, &imported));
+    EXPECT_TRUE(error.contains(QStringLiteral("refused by the store"))) << error.toStdString();
+    EXPECT_EQ(imported, 0);
+    EXPECT_EQ(addrRows(), oldRows) << "neither the deletion nor the first row may stay";
 }
 
 TEST_F(PostalImportTest, MissingFileAndEmptyFileChangeNothing) {
     fillOldRows();
     QString error;
     EXPECT_FALSE(importPostalCodes(db(), home_.filePath(QStringLiteral("none.csv")), &error));
-    EXPECT_TRUE(error.startsWith(u("파일을 열 수 없습니다: ") + home_.filePath(QStringLiteral("none.csv"))))
+    EXPECT_TRUE(
+        error.startsWith(u("파일을 열 수 없습니다: ") + home_.filePath(QStringLiteral("none.csv"))))
         << error.toStdString();
-    const QString headerOnly = writeFile(QStringLiteral("empty.csv"), QByteArray("ZIP,ADDR,DDD\r\n"));
+    const QString headerOnly =
+        writeFile(QStringLiteral("empty.csv"), QByteArray("ZIP,ADDR,DDD\r\n"));
     EXPECT_FALSE(importPostalCodes(db(), headerOnly, &error));
     EXPECT_EQ(error, u("머리글 아래에 우편번호 자료가 없습니다."));
     EXPECT_EQ(addrRows(), oldRows);
@@ -167,20 +191,26 @@ protected:
 };
 
 TEST_F(PostalImportCommandTest, ImportsIntoTheOfficeDatabase) {
-    const QString path = writeFile(QStringLiteral("office.csv"),
-                                   toCp949(u("ZIP,ADDR,DDD\n03005,서울 종로구 청운동,02\n"
-                                             "03023,서울 종로구 효자동,02\n04505,서울 중구 소공동,02\n")));
-    EXPECT_TRUE(isPostalImportCommand({QStringLiteral("quarnel"), QStringLiteral("--import-postal"), path}));
-    EXPECT_EQ(run({QStringLiteral("quarnel"), QStringLiteral("--import-postal"), path}), 0) << errors_.toStdString();
+    const QString path =
+        writeFile(QStringLiteral("office.csv"),
+                  toCp949(u("ZIP,ADDR,DDD\n03005,서울 종로구 청운동,02\n"
+                            "03023,서울 종로구 효자동,02\n04505,서울 중구 소공동,02\n")));
+    EXPECT_TRUE(isPostalImportCommand(
+        {QStringLiteral("quarnel"), QStringLiteral("--import-postal"), path}));
+    EXPECT_EQ(run({QStringLiteral("quarnel"), QStringLiteral("--import-postal"), path}), 0)
+        << errors_.toStdString();
     EXPECT_EQ(output_, u("우편번호 3건을 가져왔습니다: %1\n").arg(path));
     EXPECT_EQ(officeRows(), 3);
     EXPECT_EQ(rows(QStringLiteral("addr")), 0) << "the test's own database is another office";
 }
 
 TEST_F(PostalImportCommandTest, BadFileAndMissingNameAreReported) {
-    const QString path = writeFile(QStringLiteral("bad.csv"), u("ZIP,ADDR,DDD\n1,가,02\n2,나\n").toUtf8());
+    const QString path =
+        writeFile(QStringLiteral("bad.csv"), u("ZIP,ADDR,DDD\n1,가,02\n2,나\n").toUtf8());
     EXPECT_EQ(run({QStringLiteral("quarnel"), QStringLiteral("--import-postal"), path}), 1);
-    EXPECT_EQ(errors_, u("우편번호를 가져오지 못했습니다. 3번째 줄: 항목이 2개로, 머리글의 3개와 다릅니다.\n"));
+    EXPECT_EQ(
+        errors_,
+        u("우편번호를 가져오지 못했습니다. 3번째 줄: 항목이 2개로, 머리글의 3개와 다릅니다.\n"));
     EXPECT_TRUE(output_.isEmpty());
     EXPECT_EQ(officeRows(), 0);
 

@@ -1,8 +1,8 @@
 #include "data/query.h"
-#include "tools/postal_search.h"
-#include "tools/tfmzip.h"
 #include "tests/support/modal.h"
 #include "tests/support/store_fixture.h"
+#include "tools/postal_search.h"
+#include "tools/tfmzip.h"
 
 #include <QApplication>
 #include <QColor>
@@ -13,13 +13,16 @@
 #include <QTest>
 
 namespace {
-QString u(const char* text) { return QString::fromUtf8(text); }
+QString u(const char* text) {
+    return QString::fromUtf8(text);
+}
 }  // namespace
 
 TEST(PostalSearchStatement, TypedTextIsABoundContainsPattern) {
     Query query;
     preparePostalSearch(query, u("종로\"%'"));
-    EXPECT_EQ(query.lines(), (QStringList{u("select * from \"addr.dbf\" a "), u("where a.\"addr\" like :p1")}));
+    EXPECT_EQ(query.lines(),
+              (QStringList{u("select * from \"addr.dbf\" a "), u("where a.\"addr\" like :p1")}));
     EXPECT_EQ(query.param(QStringLiteral("p1")).toString(), u("%종로\"\\%'%"));
 
     preparePostalSearch(query, QString());
@@ -45,23 +48,27 @@ class PostalLookupTest : public StoreTest {
 protected:
     void SetUp() override {
         StoreTest::SetUp();
-        sql(QStringLiteral("INSERT INTO addr (ZIP, ADDR, DDD) VALUES (?, ?, ?), (?, ?, ?), (?, ?, ?), "
-                           "(?, ?, ?), (?, ?, ?), (?, ?, ?)"),
-            {u("03005"), u("서울특별시 종로구 청운동"), u("02"),      //
-             u("03023"), u("서울특별시 종로구 효자동"), u("02"),      //
-             u("48905"), u("부산광역시 중구 중앙동"), u("051"),       //
+        sql(QStringLiteral(
+                "INSERT INTO addr (ZIP, ADDR, DDD) VALUES (?, ?, ?), (?, ?, ?), (?, ?, ?), "
+                "(?, ?, ?), (?, ?, ?), (?, ?, ?)"),
+            {u("03005"), u("서울특별시 종로구 청운동"), u("02"),       //
+             u("03023"), u("서울특별시 종로구 효자동"), u("02"),       //
+             u("48905"), u("부산광역시 중구 중앙동"), u("051"),        //
              u("13505"), u("경기도 성남시 분당구 정자1동"), u("031"),  //
-             u("99001"), u("시험동 O'Neil 빌딩"), u("02"),            //
+             u("99001"), u("시험동 O'Neil 빌딩"), u("02"),             //
              u("99002"), u("시험동 100% 상가"), u("02")});
     }
 
-    QTableView* grid(TFMzip& form) { return form.findChild<QTableView*>(QStringLiteral("DBGrid1")); }
+    QTableView* grid(TFMzip& form) {
+        return form.findChild<QTableView*>(QStringLiteral("DBGrid1"));
+    }
     QLineEdit* field(TFMzip& form) { return form.findChild<QLineEdit*>(QStringLiteral("EDaddr")); }
 
     QStringList shownAddresses(TFMzip& form) {
         QStringList result;
         const auto* model = grid(form)->model();
-        for (int row = 0; row < model->rowCount(); ++row) result.append(model->index(row, 1).data().toString());
+        for (int row = 0; row < model->rowCount(); ++row)
+            result.append(model->index(row, 1).data().toString());
         return result;
     }
 };
@@ -96,7 +103,8 @@ TEST_F(PostalLookupTest, OpeningWithTextSearchesAtOnceAndFocusesTheGrid) {
     form.EDaddr->setText(u("종로"));
     form.show();
     QApplication::setActiveWindow(&form);
-    EXPECT_EQ(shownAddresses(form), (QStringList{u("서울특별시 종로구 청운동"), u("서울특별시 종로구 효자동")}));
+    EXPECT_EQ(shownAddresses(form),
+              (QStringList{u("서울특별시 종로구 청운동"), u("서울특별시 종로구 효자동")}));
     EXPECT_TRUE(form.DBGrid1->hasFocus());
     EXPECT_EQ(form.DBGrid1->currentIndex().row(), 0);
 }
@@ -109,7 +117,8 @@ TEST_F(PostalLookupTest, OpeningWithoutTextShowsAnEmptyGridUntilTheSearch) {
     EXPECT_TRUE(form.zip().isEmpty());
 
     QTest::mouseClick(form.BTinq, Qt::LeftButton);
-    EXPECT_EQ(form.DBGrid1->model()->rowCount(), 6) << "an empty search field lists the whole table";
+    EXPECT_EQ(form.DBGrid1->model()->rowCount(), 6)
+        << "an empty search field lists the whole table";
     EXPECT_TRUE(form.isVisible());
 }
 
@@ -120,7 +129,8 @@ TEST_F(PostalLookupTest, EnterInTheSearchFieldSearchesAndKeepsTheFormOpen) {
     form.EDaddr->setFocus();
     typeText(form.EDaddr, u("분당"));
     pressKey(form.EDaddr, Qt::Key_Return);
-    EXPECT_TRUE(form.isVisible()) << "Enter in the search field searches, it does not close the form";
+    EXPECT_TRUE(form.isVisible())
+        << "Enter in the search field searches, it does not close the form";
     EXPECT_EQ(shownAddresses(form), QStringList{u("경기도 성남시 분당구 정자1동")});
     EXPECT_TRUE(form.DBGrid1->hasFocus());
 
@@ -143,7 +153,8 @@ TEST_F(PostalLookupTest, EnterInTheGridChoosesTheCurrentRow) {
     EXPECT_EQ(form.zip(), u("03023"));
     EXPECT_EQ(form.addr(), u("서울특별시 종로구 효자동"));
     EXPECT_EQ(form.ddd(), u("02"));
-    EXPECT_EQ(form.QRzip.text(QStringLiteral("ZIP")), u("03023")) << "the chosen row is QRzip's current row";
+    EXPECT_EQ(form.QRzip.text(QStringLiteral("ZIP")), u("03023"))
+        << "the chosen row is QRzip's current row";
 }
 
 TEST_F(PostalLookupTest, AnotherKeyInTheGridClosesWithoutAChoice) {
