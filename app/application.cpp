@@ -7,6 +7,7 @@
 #include "common/qt_dialogs.h"
 #include "data/database.h"
 #include "data/tdm1.h"
+#include "tools/postal_import.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -26,6 +27,15 @@ class QuarnelApplication : public QApplication {
         return false;
     }
 };
+// A new office starts with the sample postal-code table; a failure to load it
+// is shown and the program goes on without it.
+void loadStartingPostalCodes() {
+    try {
+        loadPostalSampleIfEmpty(Database::qdb3());
+    } catch (const std::exception& error) {
+        dialogs().showError(error);
+    }
+}
 }  // namespace
 
 int runQuarnel(int argc, char** argv) {
@@ -55,6 +65,7 @@ int runQuarnel(int argc, char** argv) {
         TFMbu_main mainWindow;
         try {
             TDM1::create();
+            loadStartingPostalCodes();
             mainWindow.show();
             result = app.exec();
         } catch (const std::exception& error) {

@@ -1,3 +1,18 @@
 #include "app/application.h"
+#include "app/startup.h"
+#include "tools/postal_import_command.h"
 
-int main(int argc, char** argv) { return runQuarnel(argc, argv); }
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    // quarnel --import-postal <file>: replaces the postal-code table with the
+    // office's own list, without starting the windows.
+    if (isPostalImportCommand(arguments)) {
+        QCoreApplication app(argc, argv);
+        initQuarnelResources();
+        return runPostalImportCommand(app.arguments());
+    }
+    return runQuarnel(argc, argv);
+}
