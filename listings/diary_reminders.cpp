@@ -18,7 +18,9 @@ const Reminder kMiddlePayment{QLatin1Char('M'), QStringLiteral("중도금"), &Li
 const Reminder kBalance{QLatin1Char('L'), QStringLiteral("잔금"), &ListingRecord::lastday,
                         &LoadedPaymentDates::lastday};
 
-QString diaryTableName() { return QStringLiteral("DIARY1.DB"); }
+QString diaryTableName() {
+    return QStringLiteral("DIARY1.DB");
+}
 
 void writeReminder(Table& diary, const Reminder& reminder, const ListingRecord& posted,
                    const QString& number, SaveKind kind) {
@@ -26,7 +28,8 @@ void writeReminder(Table& diary, const Reminder& reminder, const ListingRecord& 
     const QString date = posted.*reminder.date;
     const bool found = diary.findKey(key);
     if (date.isEmpty()) {
-        if (found) diary.deleteRow();
+        if (found)
+            diary.deleteRow();
         return;
     }
     if (kind == SaveKind::AsChange && found) {
@@ -54,11 +57,13 @@ QString reminderNote(const ListingRecord& listing) {
 void writeReminders(const ListingRecord& posted, const QString& number, SaveKind kind,
                     const LoadedPaymentDates& loaded) {
     const auto changed = [&](const Reminder& r) { return posted.*r.date != loaded.*r.loadedDate; };
-    if (!changed(kMiddlePayment) && !changed(kBalance)) return;
+    if (!changed(kMiddlePayment) && !changed(kBalance))
+        return;
     Table diary(diaryTableName());
     diary.open();
     for (const Reminder* reminder : {&kMiddlePayment, &kBalance}) {
-        if (changed(*reminder)) writeReminder(diary, *reminder, posted, number, kind);
+        if (changed(*reminder))
+            writeReminder(diary, *reminder, posted, number, kind);
     }
     diary.close();
 }
@@ -67,7 +72,8 @@ void deleteReminders(const QString& number) {
     Table diary(diaryTableName());
     diary.open();
     for (const QChar suffix : {QLatin1Char('M'), QLatin1Char('L')}) {
-        if (diary.findKey(number + suffix)) diary.deleteRow();
+        if (diary.findKey(number + suffix))
+            diary.deleteRow();
     }
     diary.close();
 }

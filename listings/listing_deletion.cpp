@@ -48,8 +48,10 @@ int removePhotoFiles(const QStringList& fileNames) {
     const QString folder = officeFolder().pictDirectory();
     int removed = 0;
     for (const QString& name : fileNames) {
-        if (!isPlainFileName(name)) continue;
-        if (QFile::remove(folder + u'/' + name)) ++removed;
+        if (!isPlainFileName(name))
+            continue;
+        if (QFile::remove(folder + u'/' + name))
+            ++removed;
     }
     return removed;
 }

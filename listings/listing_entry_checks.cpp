@@ -13,4 +13,6 @@ QString numberTooLargeMessage(const QString& label) {
         .arg(label, formatAmount(kLargestListingNumber));
 }
 
-bool fitsField(const QString& text, int bytes) { return cp949ByteLength(text) <= bytes; }
+bool fitsField(const QString& text, int bytes) {
+    return cp949ByteLength(text) <= bytes;
+}

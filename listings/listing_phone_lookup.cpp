@@ -3,9 +3,11 @@
 #include "data/query.h"
 
 QStringList listingsWithTelephone(const QString& telephone) {
-    if (telephone.isEmpty()) return {};
+    if (telephone.isEmpty())
+        return {};
     Query query;
-    query.add(QStringLiteral("select b.\"im\",b.\"cname\",b.\"dpung\",b.\"gpung\" from \"budong.db\" b "));
+    query.add(QStringLiteral(
+        "select b.\"im\",b.\"cname\",b.\"dpung\",b.\"gpung\" from \"budong.db\" b "));
     query.add(QStringLiteral("where b.\"htel\" = :s1"));
     query.setParam(QStringLiteral("s1"), telephone);
     query.open();

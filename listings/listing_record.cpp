@@ -53,9 +53,13 @@ const std::array<ListingNumberField, 11> kNumberFields{{
     {"totalm", "EDtotalm", "임대합계", &R::totalm, true},
 }};
 
-QString listingTableName() { return QStringLiteral("BUDONG.DB"); }
+QString listingTableName() {
+    return QStringLiteral("BUDONG.DB");
+}
 
-QString yesNo(bool flag) { return flag ? QStringLiteral("Y") : QStringLiteral("N"); }
+QString yesNo(bool flag) {
+    return flag ? QStringLiteral("Y") : QStringLiteral("N");
+}
 
 ListingRecord recordFromRow(const Table& table) {
     ListingRecord record;
@@ -78,7 +82,8 @@ ListingRecord recordFromRow(const Table& table) {
 void writeRecord(Table& table, const ListingRecord& record) {
     for (const ListingTextField& f : kTextFields) {
         const QString& value = record.*f.member;
-        if (f.keptWhenEmpty && value.isEmpty()) continue;
+        if (f.keptWhenEmpty && value.isEmpty())
+            continue;
         table.setValue(QLatin1String(f.field), value);
     }
     for (const ListingNumberField& f : kNumberFields) {
@@ -94,13 +99,18 @@ void writeRecord(Table& table, const ListingRecord& record) {
 
 }  // namespace
 
-std::span<const ListingTextField> listingTextFields() { return kTextFields; }
-std::span<const ListingNumberField> listingNumberFields() { return kNumberFields; }
+std::span<const ListingTextField> listingTextFields() {
+    return kTextFields;
+}
+std::span<const ListingNumberField> listingNumberFields() {
+    return kNumberFields;
+}
 
 std::optional<ListingRecord> loadListing(const QString& number) {
     Table listings(listingTableName());
     listings.open();
-    if (!listings.findKey(number)) return std::nullopt;
+    if (!listings.findKey(number))
+        return std::nullopt;
     return recordFromRow(listings);
 }
 
@@ -115,7 +125,8 @@ std::optional<QString> saveListing(const ListingRecord& record, SaveKind kind,
         number = appClock().timestampKey();
         listings.setValue(QStringLiteral("scancode"), number);
     } else {
-        if (!listings.findKey(changeNumber)) return std::nullopt;
+        if (!listings.findKey(changeNumber))
+            return std::nullopt;
         listings.edit();
     }
     writeRecord(listings, record);

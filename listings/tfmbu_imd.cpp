@@ -29,8 +29,8 @@
 
 namespace {
 
-const char* const kSensitiveFields[] = {"EDcname1", "EDname",  "EDhtel",    "EDotel",
-                                        "EDhphone", "EDbuildname", "EDhtel1", "EDotel1",
+const char* const kSensitiveFields[] = {"EDcname1",  "EDname",      "EDhtel",  "EDotel",
+                                        "EDhphone",  "EDbuildname", "EDhtel1", "EDotel1",
                                         "EDhphone1", "EDaddr1"};
 
 // Left with a text that is not a whole number, these become "0" and take the
@@ -38,29 +38,31 @@ const char* const kSensitiveFields[] = {"EDcname1", "EDname",  "EDhtel",    "EDo
 const char* const kResetNumberFields[] = {"EDgpung", "EDmpricepp", "EDstair", "EDpricepp",
                                           "EDtotalm"};
 // Left with a whole number, these recompute the price per pyeong and the difference.
-const char* const kDerivingNumberFields[] = {"EDdpung",  "EDtmprice", "EDrendmoney",
-                                             "EDensurem", "EDmonthm", "EDtbipumm"};
+const char* const kDerivingNumberFields[] = {"EDdpung",   "EDtmprice", "EDrendmoney",
+                                             "EDensurem", "EDmonthm",  "EDtbipumm"};
 const char* const kDateFields[] = {"EDinday",     "EDgdfirst", "EDgdsecond", "EDipjuday",
                                    "EDexpireday", "EDmidDay",  "EDlastDay"};
 
 template <std::size_t N>
 bool isOneOf(const QString& name, const char* const (&names)[N]) {
     for (const char* candidate : names) {
-        if (name == QLatin1String(candidate)) return true;
+        if (name == QLatin1String(candidate))
+            return true;
     }
     return false;
 }
 
 bool isNumberField(const QString& name) {
     for (const ListingNumberField& f : listingNumberFields()) {
-        if (name == QLatin1String(f.control)) return true;
+        if (name == QLatin1String(f.control))
+            return true;
     }
     return false;
 }
 
 // The hourglass while a long action runs.
 class WaitCursor {
-public:
+  public:
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
     WaitCursor(const WaitCursor&) = delete;
@@ -76,7 +78,14 @@ TFMbu_imd::TFMbu_imd(QWidget* parent) : QDialog(parent) {
     installFieldHandling();
 }
 
-TFMbu_imd::~TFMbu_imd() = default;
+TFMbu_imd::~TFMbu_imd() {
+    // The fields lose the focus while they are destroyed; nothing of the form may run then.
+    for (QLineEdit* field : std::as_const(edits_))
+        field->removeEventFilter(this);
+    for (QPushButton* button : {BTinp, BTmod, BTdel, BTquit, BTcode, BTpictInp}) {
+        button->removeEventFilter(this);
+    }
+}
 
 QLineEdit* TFMbu_imd::edit(const char* name) const {
     return edits_.value(QLatin1String(name), nullptr);
@@ -93,18 +102,22 @@ void TFMbu_imd::connectControls() {
     connect(CBim, &QComboBox::currentIndexChanged, this,
             guarded([this] { fillClassificationList(); }));
     connect(RBhide, &QRadioButton::clicked, this, [this] {
-        if (entryMode != 1) setSensitiveHidden(true);
+        if (entryMode != 1)
+            setSensitiveHidden(true);
     });
     connect(RBview, &QRadioButton::clicked, this, [this] { setSensitiveHidden(false); });
 }
 
 void TFMbu_imd::installFieldHandling() {
     QList<QWidget*> keyed;
-    for (QLineEdit* field : std::as_const(edits_)) field->installEventFilter(this);
+    for (QLineEdit* field : std::as_const(edits_))
+        field->installEventFilter(this);
     // Enter and the arrows walk the entry fields and drop-down lists in tab order.
     for (QWidget* w = EDname; w; w = w->nextInFocusChain()) {
-        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) keyed.append(w);
-        if (w->nextInFocusChain() == EDname) break;
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w))
+            keyed.append(w);
+        if (w->nextInFocusChain() == EDname)
+            break;
     }
     FocusKeys::install(keyed, true);
     for (QPushButton* button : {BTinp, BTmod, BTdel, BTquit, BTcode, BTpictInp}) {
@@ -120,9 +133,11 @@ void TFMbu_imd::showEvent(QShowEvent* event) {
 // --- Activation -------------------------------------------------------------
 
 void TFMbu_imd::formActivate() {
-    if (activated_) return;
+    if (activated_)
+        return;
     activated_ = true;
-    if (!runGuarded([this] { activate(); })) closeSoon();
+    if (!runGuarded([this] { activate(); }))
+        closeSoon();
 }
 
 void TFMbu_imd::activate() {
@@ -136,7 +151,8 @@ void TFMbu_imd::activate() {
         return;
     }
     const bool viewOnly = entryMode != 2;
-    if (viewOnly) setSensitiveHidden(true);
+    if (viewOnly)
+        setSensitiveHidden(true);
     if (!loadHandedInListing()) {
         closeSoon();
         return;
@@ -158,20 +174,23 @@ void TFMbu_imd::startNewListing() {
     loadedDates_ = {};
     edit("EDinday")->setText(todayText());
     for (const ListingNumberField& f : listingNumberFields()) {
-        if (f.grouped) edit(f.control)->setText(QStringLiteral("0"));
+        if (f.grouped)
+            edit(f.control)->setText(QStringLiteral("0"));
     }
 }
 
 bool TFMbu_imd::loadHandedInListing() {
     currentNumber_ = scancode;
     const std::optional<ListingRecord> listing = loadListing(scancode);
-    if (!listing) return false;
+    if (!listing)
+        return false;
     showListing(*listing);
     return true;
 }
 
 void TFMbu_imd::showListing(const ListingRecord& listing) {
-    for (const ListingTextField& f : listingTextFields()) edit(f.control)->setText(listing.*f.member);
+    for (const ListingTextField& f : listingTextFields())
+        edit(f.control)->setText(listing.*f.member);
     {
         const QSignalBlocker quiet(CBim);
         selectStoredText(CBim, listing.im);
@@ -208,8 +227,10 @@ void TFMbu_imd::fillClassificationList() {
     CBcname->addItem(QStringLiteral("전체"));
     CBcname->setCurrentIndex(0);
     const QString deal = CBim->currentText();
-    if (deal == QStringLiteral("전체")) return;
-    const QString category = deal == QStringLiteral("임대") ? QStringLiteral("I") : QStringLiteral("M");
+    if (deal == QStringLiteral("전체"))
+        return;
+    const QString category =
+        deal == QStringLiteral("임대") ? QStringLiteral("I") : QStringLiteral("M");
     Table codes(QStringLiteral("BUCODE.DB"));
     codes.open();
     for (codes.first(); !codes.eof(); codes.next()) {
@@ -235,7 +256,8 @@ bool TFMbu_imd::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     auto* field = qobject_cast<QLineEdit*>(watched);
-    if (!field) return QDialog::eventFilter(watched, event);
+    if (!field)
+        return QDialog::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::KeyPress:
             if (field == EDaddr && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
@@ -246,13 +268,18 @@ bool TFMbu_imd::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusIn:
             if (field != enteredField_) {
                 enteredField_ = field;
-                if (isNumberField(field->objectName())) enterNumberField(field);
+                if (isNumberField(field->objectName()))
+                    enterNumberField(field);
             }
             break;
         case QEvent::FocusOut: {
-            // Leaving the window (a message box, another program) is not leaving the field.
+            // Leaving the window (a message box, another program, closing the form) is
+            // not leaving the field.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+                break;
+            if (!isVisible())
+                break;
             if (field == enteredField_) {
                 enteredField_ = nullptr;
                 leaveField(field);
@@ -284,7 +311,8 @@ void TFMbu_imd::leaveNumberField(QLineEdit* field) {
     const std::optional<QString> shown = leftAmountText(field->text());
     if (shown) {
         field->setText(*shown);
-        if (isOneOf(field->objectName(), kDerivingNumberFields)) showDerivedAmounts();
+        if (isOneOf(field->objectName(), kDerivingNumberFields))
+            showDerivedAmounts();
         return;
     }
     if (isOneOf(field->objectName(), kResetNumberFields)) {
@@ -297,12 +325,15 @@ void TFMbu_imd::showDerivedAmounts() {
     const DerivedAmounts derived =
         deriveAmounts(edit("EDdpung")->text(), edit("EDtmprice")->text(),
                       edit("EDrendmoney")->text(), edit("EDensurem")->text());
-    if (derived.pricePerPyeongText) edit("EDmpricepp")->setText(*derived.pricePerPyeongText);
-    if (derived.statusText) statusPanel0_->setText(*derived.statusText);
+    if (derived.pricePerPyeongText)
+        edit("EDmpricepp")->setText(*derived.pricePerPyeongText);
+    if (derived.statusText)
+        statusPanel0_->setText(*derived.statusText);
 }
 
 void TFMbu_imd::leaveDateField(QLineEdit* field) {
-    if (!normalizeDateField(field)) field->setFocus();
+    if (!normalizeDateField(field))
+        field->setFocus();
 }
 
 void TFMbu_imd::lookUpTelephone() {
@@ -312,7 +343,8 @@ void TFMbu_imd::lookUpTelephone() {
     palette.setColor(QPalette::Base, others.isEmpty() ? Qt::white : Qt::yellow);
     palette.setColor(QPalette::Button, others.isEmpty() ? Qt::white : Qt::yellow);
     CBexistList->setPalette(palette);
-    if (others.isEmpty()) return;
+    if (others.isEmpty())
+        return;
     CBexistList->addItems(others);
     CBexistList->setCurrentIndex(0);
 }
@@ -321,8 +353,10 @@ void TFMbu_imd::lookUpPostalCode() {
     TFMzip lookUp(this);
     lookUp.EDaddr->setText(EDaddr->text());
     lookUp.exec();
-    if (!lookUp.chosen()) return;
-    if (EDaddr1->text().isEmpty()) EDaddr1->setText(lookUp.zip());
+    if (!lookUp.chosen())
+        return;
+    if (EDaddr1->text().isEmpty())
+        EDaddr1->setText(lookUp.zip());
     EDaddr->setText(lookUp.addr());
 }
 
@@ -383,7 +417,8 @@ std::optional<ListingRecord> TFMbu_imd::listingFromControls() {
 
 void TFMbu_imd::saveAsNew() {
     const std::optional<ListingRecord> listing = listingFromControls();
-    if (!listing) return;
+    if (!listing)
+        return;
     const std::optional<QString> number = saveListing(*listing, SaveKind::AsNew, {}, loadedDates_);
     currentNumber_ = number.value_or(QString());
     dialogs().beep();
@@ -393,7 +428,8 @@ void TFMbu_imd::saveAsNew() {
 
 void TFMbu_imd::saveChange() {
     const std::optional<ListingRecord> listing = listingFromControls();
-    if (!listing) return;
+    if (!listing)
+        return;
     if (saveListing(*listing, SaveKind::AsChange, scancode, loadedDates_)) {
         dialogs().beep();
         dialogs().information(QStringLiteral("자료를 수정하였습니다 ...!"));

@@ -27,7 +27,7 @@ class QStatusBar;
 // closes, `deleted` tells whether the listing was deleted.
 class TFMbu_imd : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TFMbu_imd(QWidget* parent = nullptr);
     ~TFMbu_imd() override;
 
@@ -44,11 +44,11 @@ public:
     // look-up forms this form opens must not reload it over what was typed.
     void formActivate();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // Building the controls (tfmbu_imd_layout.cpp).
     void buildForm();
     void buildOwnerBlock(QWidget* area);

@@ -35,9 +35,13 @@ constexpr int kButtonHeight = 31;
 constexpr int kButtonPitch = 40;
 constexpr int kMarkerMargin = 3;
 
-QColor silver() { return QColor(0xC0, 0xC0, 0xC0); }
+QColor silver() {
+    return QColor(0xC0, 0xC0, 0xC0);
+}
 
-int rowY(int row) { return kFirstRowY + row * kRowPitch; }
+int rowY(int row) {
+    return kFirstRowY + row * kRowPitch;
+}
 
 // Geometry of an entry in a block row: the whole row after its label, or the
 // first or the second half of the row.
@@ -59,7 +63,9 @@ QRect entryRect(int blockX, int row, Span span) {
     return {secondX, rowY(row), blockX + kBlockWidth - secondX, kRowHeight};
 }
 
-int labelWidthFor(Span span) { return span == Span::Second ? kPairLabelWidth : kLabelWidth; }
+int labelWidthFor(Span span) {
+    return span == Span::Second ? kPairLabelWidth : kLabelWidth;
+}
 
 QLabel* addLabel(QWidget* parent, const QString& text, const QRect& entry, int width) {
     auto* label = new QLabel(text, parent);
@@ -84,27 +90,27 @@ struct EntryPlace {
 };
 
 const EntryPlace kOwnerEntries[] = {
-    {"EDname", 0, Span::Whole},       {"EDhtel", 1, Span::Whole},
-    {"EDotel", 2, Span::Whole},       {"EDhphone", 3, Span::Whole},
-    {"EDaddr", 4, Span::Whole},       {"EDaddr1", 5, Span::Whole},
-    {"EDcname1", 7, Span::Whole},     {"EDbuildname", 8, Span::Whole},
-    {"EDduse", 9, Span::First},       {"EDguse", 9, Span::Second},
-    {"EDdpung", 10, Span::First},     {"EDgpung", 10, Span::Second},
-    {"EDstair", 11, Span::First},     {"EDman", 11, Span::Second},
-    {"EDgdfirst", 12, Span::First},   {"EDgdsecond", 12, Span::Second},
-    {"EDcno", 13, Span::First},       {"EDinday", 13, Span::Second},
+    {"EDname", 0, Span::Whole},     {"EDhtel", 1, Span::Whole},
+    {"EDotel", 2, Span::Whole},     {"EDhphone", 3, Span::Whole},
+    {"EDaddr", 4, Span::Whole},     {"EDaddr1", 5, Span::Whole},
+    {"EDcname1", 7, Span::Whole},   {"EDbuildname", 8, Span::Whole},
+    {"EDduse", 9, Span::First},     {"EDguse", 9, Span::Second},
+    {"EDdpung", 10, Span::First},   {"EDgpung", 10, Span::Second},
+    {"EDstair", 11, Span::First},   {"EDman", 11, Span::Second},
+    {"EDgdfirst", 12, Span::First}, {"EDgdsecond", 12, Span::Second},
+    {"EDcno", 13, Span::First},     {"EDinday", 13, Span::Second},
 };
 constexpr int kOwnerRows = 14;
 
 const EntryPlace kTenantEntries[] = {
-    {"EDname1", 0, Span::Whole},      {"EDhtel1", 1, Span::Whole},
-    {"EDotel1", 2, Span::Whole},      {"EDhphone1", 3, Span::Whole},
-    {"EDipjuday", 4, Span::First},    {"EDexpireday", 4, Span::Second},
-    {"EDtmprice", 5, Span::First},    {"EDmpricepp", 5, Span::Second},
-    {"EDrendmoney", 6, Span::First},  {"EDensurem", 6, Span::Second},
-    {"EDmonthm", 7, Span::First},     {"EDpricepp", 7, Span::Second},
-    {"EDtbipumm", 8, Span::First},    {"EDtotalm", 8, Span::Second},
-    {"EDbipum", 9, Span::Whole},      {"EDmidDay", 10, Span::First},
+    {"EDname1", 0, Span::Whole},     {"EDhtel1", 1, Span::Whole},
+    {"EDotel1", 2, Span::Whole},     {"EDhphone1", 3, Span::Whole},
+    {"EDipjuday", 4, Span::First},   {"EDexpireday", 4, Span::Second},
+    {"EDtmprice", 5, Span::First},   {"EDmpricepp", 5, Span::Second},
+    {"EDrendmoney", 6, Span::First}, {"EDensurem", 6, Span::Second},
+    {"EDmonthm", 7, Span::First},    {"EDpricepp", 7, Span::Second},
+    {"EDtbipumm", 8, Span::First},   {"EDtotalm", 8, Span::Second},
+    {"EDbipum", 9, Span::Whole},     {"EDmidDay", 10, Span::First},
     {"EDlastDay", 10, Span::Second},
 };
 constexpr int kTenantRows = 11;
@@ -117,10 +123,12 @@ struct EntryCaption {
 
 EntryCaption captionOf(const char* control) {
     for (const ListingTextField& f : listingTextFields()) {
-        if (qstrcmp(f.control, control) == 0) return {QString::fromUtf8(f.label), f.bytes};
+        if (qstrcmp(f.control, control) == 0)
+            return {QString::fromUtf8(f.label), f.bytes};
     }
     for (const ListingNumberField& f : listingNumberFields()) {
-        if (qstrcmp(f.control, control) == 0) return {QString::fromUtf8(f.label), 0};
+        if (qstrcmp(f.control, control) == 0)
+            return {QString::fromUtf8(f.label), 0};
     }
     return {};
 }
@@ -185,7 +193,8 @@ void TFMbu_imd::buildOwnerBlock(QWidget* area) {
     for (const EntryPlace& place : kOwnerEntries) {
         QRect geometry = entryRect(kLeftBlockX, place.row, place.span);
         const bool isAddress = qstrcmp(place.control, "EDaddr") == 0;
-        if (isAddress) geometry.setWidth(geometry.width() - 32);
+        if (isAddress)
+            geometry.setWidth(geometry.width() - 32);
         addEdit(area, place.control, geometry, labelWidthFor(place.span));
         if (isAddress) {
             BTzip = new QPushButton(QStringLiteral("F2"), area);
@@ -197,7 +206,8 @@ void TFMbu_imd::buildOwnerBlock(QWidget* area) {
         if (place.row == 5) {  // the deal and property kinds follow the detailed address
             CBim = new QComboBox(area);
             CBim->setObjectName(QStringLiteral("CBim"));
-            CBim->addItems({QStringLiteral("전체"), QStringLiteral("임대"), QStringLiteral("매매")});
+            CBim->addItems(
+                {QStringLiteral("전체"), QStringLiteral("임대"), QStringLiteral("매매")});
             CBim->setGeometry(entryRect(kLeftBlockX, 6, Span::First));
             addLabel(area, QStringLiteral("임대/매매"), CBim->geometry(), kLabelWidth);
             CBcname = new QComboBox(area);

@@ -1,13 +1,13 @@
 // The listing rules without a window: amounts, the diary reminders, saving,
 // deleting with photos and the telephone look-up.
 
+#include "data/store_error.h"
 #include "listings/diary_reminders.h"
 #include "listings/listing_amounts.h"
 #include "listings/listing_deletion.h"
 #include "listings/listing_entry_checks.h"
 #include "listings/listing_phone_lookup.h"
 #include "listings/listing_record.h"
-#include "data/store_error.h"
 #include "tests/support/store_fixture.h"
 
 #include <QDir>
@@ -73,16 +73,17 @@ TEST(ListingAmounts, DerivedPriceAndDifference) {
     EXPECT_FALSE(derived.pricePerPyeongText) << "no land area, no price per pyeong";
     EXPECT_EQ(derived.statusText, QStringLiteral("차액: 20,000 천원"));
 
-    derived = deriveAmounts(QStringLiteral("10"), QStringLiteral("10,000"), QStringLiteral("20,000"),
-                            QString());
+    derived = deriveAmounts(QStringLiteral("10"), QStringLiteral("10,000"),
+                            QStringLiteral("20,000"), QString());
     EXPECT_EQ(derived.pricePerPyeongText, QStringLiteral("1,000"));
     EXPECT_FALSE(derived.statusText) << "a negative difference leaves the panel";
 
-    derived = deriveAmounts(QStringLiteral("10"), QStringLiteral("10,000"), QStringLiteral("10,000"),
-                            QString());
+    derived = deriveAmounts(QStringLiteral("10"), QStringLiteral("10,000"),
+                            QStringLiteral("10,000"), QString());
     EXPECT_FALSE(derived.statusText) << "no difference, nothing to show";
 
-    derived = deriveAmounts(QStringLiteral("0"), QStringLiteral("123,456,789"), QString(), QString());
+    derived =
+        deriveAmounts(QStringLiteral("0"), QStringLiteral("123,456,789"), QString(), QString());
     EXPECT_EQ(derived.statusText, QStringLiteral("차액: 123,456,789 천원"));
 }
 
@@ -122,7 +123,7 @@ TEST(DiaryReminders, NoteHasThreeLinesSeparatedBySingleCarriageReturns) {
 // --- Store ------------------------------------------------------------------
 
 class ListingStoreTest : public StoreTest {
-protected:
+  protected:
     QString diary(const QString& key, const char* field) {
         return scalar(QStringLiteral("SELECT %1 FROM diary1 WHERE scancode = ?")
                           .arg(QLatin1String(field)),
@@ -130,7 +131,8 @@ protected:
             .toString();
     }
     int diaryRows(const QString& key) {
-        return scalar(QStringLiteral("SELECT count(*) FROM diary1 WHERE scancode = ?"), {key}).toInt();
+        return scalar(QStringLiteral("SELECT count(*) FROM diary1 WHERE scancode = ?"), {key})
+            .toInt();
     }
     QString saveNew(const ListingRecord& listing) {
         const auto number = saveListing(listing, SaveKind::AsNew, {}, {});
@@ -190,7 +192,8 @@ TEST_F(ListingStoreTest, EmptyReceiptAndLeaseDatesKeepTheStoredOnes) {
     listing.expireday.clear();
     listing.gdfirst.clear();
     listing.name = QStringLiteral("박영희");
-    ASSERT_TRUE(saveListing(listing, SaveKind::AsChange, number, {listing.midday, listing.lastday}));
+    ASSERT_TRUE(
+        saveListing(listing, SaveKind::AsChange, number, {listing.midday, listing.lastday}));
     const std::optional<ListingRecord> stored = loadListing(number);
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->name, QStringLiteral("박영희"));
@@ -234,7 +237,8 @@ TEST_F(ListingStoreTest, ChangeAppendsAReminderThatWasMissing) {
 
 TEST_F(ListingStoreTest, FailedReminderLeavesNoListingRow) {
     // A reminder already stands under the key the new listing's reminder needs.
-    sql(QStringLiteral("INSERT INTO diary1 (scancode, day1) VALUES ('2612081000000M', '2020-01-01')"));
+    sql(QStringLiteral(
+        "INSERT INTO diary1 (scancode, day1) VALUES ('2612081000000M', '2020-01-01')"));
     EXPECT_THROW(saveListing(sampleListing(), SaveKind::AsNew, {}, {}), StoreError);
     EXPECT_EQ(rows(QStringLiteral("budong")), 0) << "the listing and its reminders go together";
     EXPECT_EQ(rows(QStringLiteral("diary1")), 1);
@@ -249,7 +253,7 @@ TEST_F(ListingStoreTest, TooLongTextIsRefusedWholly) {
 }
 
 class ListingDeletionTest : public ListingStoreTest {
-protected:
+  protected:
     void addPhoto(const QString& key, const QString& listing, const QString& file) {
         sql(QStringLiteral("INSERT INTO pict (scancode, scanbud, filename) VALUES (?, ?, ?)"),
             {key, listing, file});
@@ -269,11 +273,13 @@ TEST_F(ListingDeletionTest, DeletesRowsPhotosFilesAndReminders) {
     addPhoto(QStringLiteral("p2"), number, QStringLiteral("b.jpg"));
     addPhoto(QStringLiteral("p3"), other, QStringLiteral("c.jpg"));
     addPhoto(QStringLiteral("p4"), number, QStringLiteral("gone.jpg"));  // no file: skipped
-    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) createFile(pictPath(QLatin1String(name)));
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
+        createFile(pictPath(QLatin1String(name)));
     dlg().reset();
 
     EXPECT_EQ(listingPhotoFiles(number),
-              QStringList({QStringLiteral("a.jpg"), QStringLiteral("b.jpg"), QStringLiteral("gone.jpg")}));
+              QStringList(
+                  {QStringLiteral("a.jpg"), QStringLiteral("b.jpg"), QStringLiteral("gone.jpg")}));
     EXPECT_TRUE(deleteListingWithPhotos(number));
 
     EXPECT_EQ(dlg().texts(), QStringList{QStringLiteral("자료를 삭제하였습니다 ...!")});
@@ -305,7 +311,8 @@ TEST_F(ListingDeletionTest, PhotoFilesAreTakenFromTheOfficeFolderNotTheCurrentDi
 TEST_F(ListingDeletionTest, NamesReachingOutsideThePhotoFolderAreLeftAlone) {
     const QString outside = office().filePath(QStringLiteral("quarnel.ini"));
     ASSERT_TRUE(QFile::exists(outside));
-    EXPECT_EQ(removePhotoFiles({QStringLiteral("../quarnel.ini"), QString(), QStringLiteral("..")}), 0);
+    EXPECT_EQ(removePhotoFiles({QStringLiteral("../quarnel.ini"), QString(), QStringLiteral("..")}),
+              0);
     EXPECT_TRUE(QFile::exists(outside));
 }
 
@@ -313,7 +320,8 @@ TEST_F(ListingDeletionTest, FailureKeepsEveryRowAndFile) {
     const QString number = saveNew(sampleListing());
     addPhoto(QStringLiteral("p1"), number, QStringLiteral("a.jpg"));
     createFile(pictPath(QStringLiteral("a.jpg")));
-    sql(QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON budong BEGIN "
+    sql(
+        QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON budong BEGIN "
                        "SELECT RAISE(ABORT, 'locked'); END"));
     EXPECT_THROW(deleteListingWithPhotos(number), StoreError);
     EXPECT_EQ(rows(QStringLiteral("budong")), 1);
