@@ -159,15 +159,6 @@ TEST_F(ListingStoreTest, NewListingIsStoredWithQuotesAndNewNumber) {
     EXPECT_FALSE(loadListing(QStringLiteral("nope")));
 }
 
-TEST_F(ListingStoreTest, NewListingWritesBothReminders) {
-    const QString number = saveNew(sampleListing());
-    EXPECT_EQ(diary(number + u'M', "day1"), QStringLiteral("2027-01-10"));
-    EXPECT_EQ(diary(number + u'M', "remark"), QStringLiteral("중도금"));
-    EXPECT_EQ(diary(number + u'L', "day1"), QStringLiteral("2027-02-20"));
-    EXPECT_EQ(diary(number + u'L', "remark"), QStringLiteral("잔금"));
-    EXPECT_EQ(diary(number + u'L', "memo1"), reminderNote(sampleListing()));
-}
-
 TEST_F(ListingStoreTest, NewListingWithoutDatesWritesNoReminder) {
     ListingRecord listing = sampleListing();
     listing.midday.clear();
@@ -200,28 +191,6 @@ TEST_F(ListingStoreTest, EmptyReceiptAndLeaseDatesKeepTheStoredOnes) {
     EXPECT_EQ(stored->inday, QStringLiteral("2026-12-01"));
     EXPECT_EQ(stored->ipjuday, QStringLiteral("2026-03-01"));
     EXPECT_EQ(stored->expireday, QStringLiteral("2028-02-28"));
-}
-
-TEST_F(ListingStoreTest, ChangedDatesRewriteOnlyTheirReminder) {
-    ListingRecord listing = sampleListing();
-    const QString number = saveNew(listing);
-    const LoadedPaymentDates loaded{listing.midday, listing.lastday};
-    sql(QStringLiteral("UPDATE diary1 SET memo1 = 'edited in the calendar' WHERE scancode = ?"),
-        {number + u'M'});
-
-    listing.lastday = QStringLiteral("2027-03-31");
-    listing.name = QStringLiteral("박영희");
-    ASSERT_TRUE(saveListing(listing, SaveKind::AsChange, number, loaded));
-    EXPECT_EQ(diary(number + u'L', "day1"), QStringLiteral("2027-03-31"));
-    EXPECT_TRUE(diary(number + u'L', "memo1").contains(QStringLiteral("소유자:박영희 [")));
-    EXPECT_EQ(diary(number + u'M', "memo1"), QStringLiteral("edited in the calendar"))
-        << "an unchanged date leaves its reminder alone";
-    EXPECT_EQ(rows(QStringLiteral("diary1")), 2);
-
-    listing.midday.clear();
-    ASSERT_TRUE(saveListing(listing, SaveKind::AsChange, number, {loaded.midday, listing.lastday}));
-    EXPECT_EQ(diaryRows(number + u'M'), 0) << "a cleared date deletes its reminder";
-    EXPECT_EQ(diaryRows(number + u'L'), 1);
 }
 
 TEST_F(ListingStoreTest, ChangeAppendsAReminderThatWasMissing) {
