@@ -70,7 +70,9 @@ TFMbu_cod::TFMbu_cod(QWidget* parent) : QDialog(parent) {
     connectControls();
 }
 
-TFMbu_cod::~TFMbu_cod() = default;
+// The focus moves once more while the widgets are taken down; by then this
+// form is no longer one to tell about it.
+TFMbu_cod::~TFMbu_cod() { disconnect(focusWatch_); }
 
 void TFMbu_cod::buildControls() {
     PNcategory = named(new QFrame(this), "PNcategory");
@@ -168,8 +170,8 @@ void TFMbu_cod::connectControls() {
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this] {
         if (ListBox1->hasFocus()) listClicked();
     });
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget* from, QWidget* to) { focusMoved(from, to); });
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget* from, QWidget* to) { focusMoved(from, to); });
 }
 
 void TFMbu_cod::showEvent(QShowEvent* event) {

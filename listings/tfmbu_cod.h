@@ -52,6 +52,7 @@ private:
 
     CodeCatalogue catalogue_;
     bool activated_ = false;
+    QMetaObject::Connection focusWatch_;
 
     QFrame* PNcategory = nullptr;
     QRadioButton* RBim = nullptr;
