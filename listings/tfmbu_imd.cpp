@@ -361,7 +361,6 @@ void TFMbu_imd::lookUpPostalCode() {
 }
 
 void TFMbu_imd::setSensitiveHidden(bool hidden) {
-    sensitiveHidden_ = hidden;
     for (const char* name : kSensitiveFields) {
         QLineEdit* field = edit(name);
         QPalette palette = field->palette();

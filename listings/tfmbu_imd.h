@@ -93,7 +93,6 @@ class TFMbu_imd : public QDialog {
     QString currentNumber_;
     LoadedPaymentDates loadedDates_;
     bool activated_ = false;
-    bool sensitiveHidden_ = false;
     QPointer<QWidget> enteredField_;
     QHash<QString, QLineEdit*> edits_;
 
