@@ -23,6 +23,47 @@ sqlite3_stmt* statementHandle(const QSqlQuery& query) {
     return *static_cast<sqlite3_stmt* const*>(v.data());
 }
 
+bool isWordAt(const QString& sql, qsizetype at, QLatin1StringView word) {
+    if (at > 0 && (sql[at - 1].isLetterOrNumber() || sql[at - 1] == u'_')) return false;
+    if (QStringView(sql).mid(at, word.size()).compare(word, Qt::CaseInsensitive) != 0) return false;
+    const qsizetype end = at + word.size();
+    return end >= sql.size() || !(sql[end].isLetterOrNumber() || sql[end] == u'_');
+}
+
+// The statement without its closing ORDER BY clause (outside parentheses and
+// quotes, with no LIMIT, OFFSET or parameter after it). The order does not change how
+// many rows there are, and without it the store counts the rows from an
+// index instead of reading each row in order.
+QString withoutClosingOrderBy(const QString& sql) {
+    qsizetype orderAt = -1;
+    int depth = 0;
+    QChar quote;
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar c = sql[i];
+        if (!quote.isNull()) {
+            if (c == quote) quote = QChar();
+            continue;
+        }
+        if (c == u'\'' || c == u'"') {
+            quote = c;
+        } else if (c == u'(') {
+            ++depth;
+        } else if (c == u')') {
+            --depth;
+        } else if (depth == 0 && isWordAt(sql, i, QLatin1StringView("order"))) {
+            qsizetype by = i + 5;
+            while (by < sql.size() && sql[by].isSpace()) ++by;
+            if (isWordAt(sql, by, QLatin1StringView("by"))) orderAt = i;
+        } else if (depth == 0 && orderAt >= 0 &&
+                   (isWordAt(sql, i, QLatin1StringView("limit")) || isWordAt(sql, i, QLatin1StringView("offset")))) {
+            return sql;
+        }
+    }
+    // A parameter in the clause keeps it, so that every parameter stays bound.
+    if (orderAt < 0 || sql.indexOf(u'?', orderAt) >= 0) return sql;
+    return sql.left(orderAt);
+}
+
 FieldType typeOfValue(const QVariant& value) {
     switch (value.typeId()) {
         case QMetaType::LongLong:
@@ -177,7 +218,7 @@ int Query::recordCount() {
     if (!count_) {
         QSqlQuery counter(database().connection());
         TranslatedSql sql = translated();
-        sql.sql = QStringLiteral("SELECT count(*) FROM (") + sql.sql + QStringLiteral("\n)");
+        sql.sql = QStringLiteral("SELECT count(*) FROM (") + withoutClosingOrderBy(sql.sql) + QStringLiteral("\n)");
         prepareAndBind(counter, sql);
         if (!counter.exec() || !counter.next()) {
             throw StoreError(QStringLiteral("자료의 수를 셀 수 없습니다."), errorText(counter));
