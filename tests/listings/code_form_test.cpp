@@ -262,6 +262,7 @@ TEST_F(CodeFormTest, SaleChangeReachesSaleListingsAndRequestsToBuy) {
     listing("L2", "매매", "상가");
     request("R1", "매수", "상가", "문의");
     request("R2", "임대", "상가", "문의");
+    request("R3", "매매", "상가", "문의");
     click("RBma");
     clickCode(QStringLiteral("상가"));
     changeTo(QStringLiteral("근린상가"));
@@ -269,6 +270,7 @@ TEST_F(CodeFormTest, SaleChangeReachesSaleListingsAndRequestsToBuy) {
     EXPECT_EQ(field("budong", "cname", "L2"), QStringLiteral("근린상가"));
     EXPECT_EQ(field("burequ", "cname", "R1"), QStringLiteral("근린상가"))
         << "a request to buy keeps a code that exists";
+    EXPECT_EQ(field("burequ", "cname", "R3"), QStringLiteral("근린상가"));
     EXPECT_EQ(field("budong", "cname", "L1"), QStringLiteral("상가"));
     EXPECT_EQ(field("burequ", "cname", "R2"), QStringLiteral("상가"));
 }
@@ -401,16 +403,6 @@ TEST_F(CodeFormTest, DeleteOfASaleKindInUseIsRefused) {
     EXPECT_EQ(codeRows("M", QStringLiteral("토지")), 1);
     EXPECT_EQ(list()->count(), before);
     EXPECT_NE(message(), kDeleted);
-}
-
-TEST_F(CodeFormTest, DeleteRefusedForACodeARequestToBuyUses) {
-    request("R1", "매수", "전원주택", "문의");
-    click("RBma");
-    clickCode(QStringLiteral("전원주택"));
-    click("BTdel");
-    EXPECT_EQ(dlg().beeps, 1);
-    EXPECT_TRUE(dlg().saw(kInUse));
-    EXPECT_EQ(codeRows("M", QStringLiteral("전원주택")), 1);
 }
 
 TEST_F(CodeFormTest, DeleteOfASaleKindUsedOnlyByALeaseListingSucceeds) {

@@ -80,46 +80,6 @@ TEST_F(CodeRulesTest, AddRefusesEmptyAndDuplicatesPerCategory) {
     EXPECT_EQ(codeRows("W", QStringLiteral("오피스텔")), 0);
 }
 
-TEST_F(CodeRulesTest, LeaseChangeReachesOnlyLeaseListingsAndRequests) {
-    EXPECT_EQ(catalogue.change(CodeCategory::Lease, QStringLiteral("아파트"), QStringLiteral("아파트임대")),
-              Change::Changed);
-    EXPECT_EQ(codeRows("I", QStringLiteral("아파트")), 0);
-    EXPECT_EQ(codeRows("I", QStringLiteral("아파트임대")), 1);
-    EXPECT_EQ(codeRows("M", QStringLiteral("아파트")), 1) << "the sale kind of the same text stays";
-    EXPECT_EQ(listingKind("L1"), QStringLiteral("아파트임대"));
-    EXPECT_EQ(listingKind("L2"), QStringLiteral("아파트")) << "a sale listing keeps its kind";
-    EXPECT_EQ(listingKind("L3"), QStringLiteral("상가"));
-    EXPECT_EQ(requestKind("R1"), QStringLiteral("아파트임대"));
-    EXPECT_EQ(requestKind("R2"), QStringLiteral("아파트"));
-    EXPECT_EQ(requestKind("R3"), QStringLiteral("아파트"));
-}
-
-TEST_F(CodeRulesTest, SaleChangeReachesSaleListingsAndRequestsToBuy) {
-    EXPECT_EQ(catalogue.change(CodeCategory::Sale, QStringLiteral("아파트"), QStringLiteral("공동주택")),
-              Change::Changed);
-    EXPECT_EQ(listingKind("L2"), QStringLiteral("공동주택"));
-    EXPECT_EQ(listingKind("L1"), QStringLiteral("아파트")) << "a lease listing keeps its kind";
-    EXPECT_EQ(requestKind("R2"), QStringLiteral("공동주택"))
-        << "a request to buy (매수) follows the sale kind";
-    EXPECT_EQ(requestKind("R3"), QStringLiteral("공동주택"));
-    EXPECT_EQ(requestKind("R1"), QStringLiteral("아파트"));
-    EXPECT_EQ(requestKind("R4"), QStringLiteral("전체"));
-}
-
-TEST_F(CodeRulesTest, StageChangeReachesOnlyTheStageOfRequests) {
-    listing("L4", "임대", "문의");
-    request("R5", "임대", "문의", "취소");
-    EXPECT_EQ(catalogue.change(CodeCategory::Consultation, QStringLiteral("문의"),
-                               QStringLiteral("전화문의")),
-              Change::Changed);
-    EXPECT_EQ(requestStage("R1"), QStringLiteral("전화문의"));
-    EXPECT_EQ(requestStage("R3"), QStringLiteral("전화문의"));
-    EXPECT_EQ(requestStage("R2"), QStringLiteral("계약"));
-    EXPECT_EQ(requestKind("R5"), QStringLiteral("문의")) << "the kind field is never a stage";
-    EXPECT_EQ(requestStage("R5"), QStringLiteral("취소"));
-    EXPECT_EQ(listingKind("L4"), QStringLiteral("문의"));
-}
-
 TEST_F(CodeRulesTest, ChangeToAnExistingCodeOrAMissingCodeWritesNothing) {
     EXPECT_EQ(catalogue.change(CodeCategory::Lease, QStringLiteral("아파트"), QStringLiteral("아파트")),
               Change::Duplicate)
