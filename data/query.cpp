@@ -124,6 +124,7 @@ void Query::open() {
         throw StoreError(QStringLiteral("자료를 돌려주지 않는 명령입니다."), QStringLiteral("not a select statement"));
     }
     query_ = std::move(query);
+    openSql_ = sql;
     open_ = true;
     buildFields();
     first();
@@ -217,7 +218,7 @@ int Query::recordCount() {
     if (!open_) return 0;
     if (!count_) {
         QSqlQuery counter(database().connection());
-        TranslatedSql sql = translated();
+        TranslatedSql sql = openSql_;
         sql.sql = QStringLiteral("SELECT count(*) FROM (") + withoutClosingOrderBy(sql.sql) + QStringLiteral("\n)");
         prepareAndBind(counter, sql);
         if (!counter.exec() || !counter.next()) {

@@ -93,6 +93,7 @@ private:
     std::vector<FieldDef> resultFields_;
     std::vector<int> columns_;  // result column of each field
     std::unique_ptr<QSqlQuery> query_;
+    TranslatedSql openSql_;  // the statement of the open result, counted by recordCount()
     bool open_ = false;
     std::optional<int> count_;
     int position_ = -1;
