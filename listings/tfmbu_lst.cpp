@@ -1,0 +1,377 @@
+#include "listings/tfmbu_lst.h"
+
+#include "common/action_guard.h"
+#include "common/clock.h"
+#include "common/dates.h"
+#include "common/dialogs.h"
+#include "common/focus_keys.h"
+#include "common/list_printer.h"
+#include "common/query_model.h"
+#include "common/store_helpers.h"
+#include "data/batch_copy.h"
+#include "data/table.h"
+#include "listings/grid_settings.h"
+#include "listings/listing_columns.h"
+#include "listings/tfmbu_cod.h"
+#include "listings/tfmbu_imd.h"
+#include "listings/total_amount_words.h"
+#include "tools/tfmcalendar1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+const QString kAll = QStringLiteral("전체");
+
+// A masked range field as the user sees it, with a blank for every position
+// nothing was typed into, so that characters keep their places.
+QString maskedText(const QLineEdit* field) { return field->displayText().replace(u'_', u' '); }
+
+// Sets a field's display width for the length of a print job and puts the
+// width it had back afterwards, also when printing fails.
+class PrintWidth {
+public:
+    PrintWidth(FieldDef& field, int width) : field_(field), saved_(field.displayWidth) {
+        field_.displayWidth = width;
+    }
+    ~PrintWidth() { field_.displayWidth = saved_; }
+    PrintWidth(const PrintWidth&) = delete;
+    PrintWidth& operator=(const PrintWidth&) = delete;
+
+private:
+    FieldDef& field_;
+    int saved_;
+};
+
+}  // namespace
+
+TFMbu_lst::TFMbu_lst(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FMbu_lst"));
+    setWindowTitle(QStringLiteral("매물관리"));
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+    QRbudong.setPersistentFields(listingGridFields());
+    buildForm();
+    connectControls();
+    installFieldHandling();
+    resize(1280, 800);
+    setWindowState(Qt::WindowMaximized);
+}
+
+TFMbu_lst::~TFMbu_lst() {
+    // The grid must stop reading the query before the query goes.
+    DBGrid1->setModel(nullptr);
+}
+
+void TFMbu_lst::connectControls() {
+    connect(CBim, &QComboBox::currentIndexChanged, this, guarded([this] { fillClassificationList(); }));
+    connect(EDtotalm, &QLineEdit::textChanged, this, [this] { showTotalAmountWords(); });
+    connect(BTinq, &QPushButton::clicked, this, guarded([this] { search(); }));
+    connect(BThideView, &QPushButton::clicked, this, guarded([this] { toggleDetailColumns(); }));
+    connect(SpeedButton1, &QToolButton::clicked, this, guarded([this] { choosePeriod(); }));
+    connect(BTinp, &QPushButton::clicked, this, guarded([this] { openEntryForm(1); }));
+    connect(BTmod, &QPushButton::clicked, this, guarded([this] { openEntryForm(2); }));
+    connect(BTdel, &QPushButton::clicked, this, guarded([this] { openEntryForm(2); }));
+    connect(DBGrid1, &QTableView::doubleClicked, this, guarded([this] { openEntryForm(4); }));
+    connect(BTprint, &QPushButton::clicked, this, guarded([this] { printList(false); }));
+    connect(BTpreview, &QPushButton::clicked, this, guarded([this] { printList(true); }));
+    connect(BTallprt, &QPushButton::clicked, this, guarded([this] { copyForFullReport(); }));
+    connect(BTcode, &QPushButton::clicked, this, guarded([this] { openCodes(); }));
+    connect(BTgridSet, &QPushButton::clicked, this, guarded([this] { openGridSettings(); }));
+    connect(BTgridSetClose, &QPushButton::clicked, this, guarded([this] { closeGridSettings(); }));
+    connect(BTquit, &QPushButton::clicked, this, [this] { reject(); });
+    // 계약, 사진관리 and 카드 open the contract chooser, the photo management
+    // and the property card, which are connected when those forms exist.
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { showSelectionCount(); });
+
+    const auto navigate = [this](const char* name, auto target) {
+        auto* move = DBNavigator1->findChild<QToolButton*>(QString::fromLatin1(name));
+        connect(move, &QToolButton::clicked, this, guarded([this, target] { moveGridRow(target()); }));
+    };
+    navigate("NVfirst", [] { return 0; });
+    navigate("NVprior", [this] { return currentRow() - 1; });
+    navigate("NVnext", [this] { return currentRow() + 1; });
+    navigate("NVlast", [this] { return model_->rowCount() - 1; });
+}
+
+void TFMbu_lst::installFieldHandling() {
+    FocusKeys::install({CBim, CBcname, EDcname1, EDtotalm, EDname1, EDaddr, EDdpung, EDgpung, EDstair, EDbuildname,
+                        EDday1, EDday2, EDman},
+                       false);
+    for (QLineEdit* field : {EDtotalm, EDday1, EDday2}) field->installEventFilter(this);
+}
+
+void TFMbu_lst::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    placeOverlayPanels();
+    formActivate();
+}
+
+void TFMbu_lst::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    placeOverlayPanels();
+}
+
+bool TFMbu_lst::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == EDtotalm && event->type() == QEvent::FocusIn) {
+        showTotalAmountWords();
+        placeOverlayPanels();
+        PNnumberStrDisplay->show();
+    } else if (watched == EDtotalm && event->type() == QEvent::FocusOut) {
+        PNnumberStrDisplay->hide();
+    } else if ((watched == EDday1 || watched == EDday2) && event->type() == QEvent::FocusOut) {
+        // Leaving a date field rewrites the date; a text that is not a date
+        // is refused and the focus goes back. Switching to another window
+        // (the calendar, a message) is not leaving the field.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        auto* field = static_cast<QLineEdit*>(watched);
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !normalizeDateField(field)) {
+            QTimer::singleShot(0, field, [field] { field->setFocus(); });
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFMbu_lst::formActivate() {
+    deletionFlag_ = false;
+    {
+        const QSignalBlocker quiet(CBim);
+        CBim->setCurrentIndex(0);
+    }
+    runGuarded([this] { fillClassificationList(); });
+    runGuarded([this] { applyColumnSettings(); });
+    runGuarded([this] { runCurrentSearch(); });
+    CBim->setVisible(true);
+    CBcname->setVisible(true);
+}
+
+void TFMbu_lst::showExpiringLeases(int days) {
+    expiringDays_ = std::max(1, days);
+    const QDate today = appClock().today();
+    EDday1->setText(isoDate(today));
+    EDday2->setText(isoDate(today.addDays(expiringDays_)));
+    RBexpireday->setChecked(true);
+    if (shown_) runGuarded([this] { runCurrentSearch(); });
+}
+
+ListingStatement TFMbu_lst::expiringLeaseStatement() {
+    const QDate today = appClock().today();
+    const QString from = isoDate(today);
+    const QString until = isoDate(today.addDays(expiringDays_));
+    StatusMode->setText(QStringLiteral("계약만료 예정 물건: %1 ~ %2 (의뢰중·광고중 여부와 관계없이 모두)").arg(from, until));
+    StatusMode->show();
+    return buildExpiringLeaseSearch(from, until);
+}
+
+void TFMbu_lst::runCurrentSearch() {
+    if (showsExpiringLeases()) {
+        runStatement(expiringLeaseStatement());
+    } else {
+        runStatement(buildListingSearch(searchInput()));
+    }
+}
+
+void TFMbu_lst::search() {
+    expiringDays_ = 0;
+    StatusMode->hide();
+    runStatement(buildListingSearch(searchInput()));
+}
+
+ListingSearchInput TFMbu_lst::searchInput() const {
+    ListingSearchInput input;
+    input.im = CBim->currentText();
+    input.cname = CBcname->currentText();
+    input.cname1 = EDcname1->text();
+    input.totalmRange = maskedText(EDtotalm);
+    input.dpungRange = maskedText(EDdpung);
+    input.gpungRange = maskedText(EDgpung);
+    input.stairRange = maskedText(EDstair);
+    input.name1 = EDname1->text();
+    input.addr = EDaddr->text();
+    input.reqing = CKBreqing->isChecked();
+    input.kwanggo = CKBkwanggo->isChecked();
+    input.buildname = EDbuildname->text();
+    input.man = EDman->text();
+    input.day1 = EDday1->text();
+    input.day2 = EDday2->text();
+    input.dateField = RBinday->isChecked() ? ListingDateField::InDay : ListingDateField::ExpireDay;
+    input.sortOrder = RBcname->isChecked() ? ListingSortOrder::Cname
+                      : RBadd->isChecked() ? ListingSortOrder::Addr
+                                           : ListingSortOrder::Scancode;
+    return input;
+}
+
+void TFMbu_lst::runStatement(const ListingStatement& statement) {
+    if (!statement.ok()) {
+        // Nothing is searched: the list keeps showing the last result.
+        dialogs().information(statement.refusal);
+        if (auto* field = findChild<QLineEdit*>(statement.refusedField)) field->setFocus();
+        return;
+    }
+    model_->suspend();
+    statement.applyTo(QRbudong);
+    showResult(openWithRetry(QRbudong));
+}
+
+void TFMbu_lst::showResult(bool opened) {
+    const int rows = opened ? QRbudong.recordCount() : 0;
+    if (opened) StatusCount->setText(QStringLiteral("검색대상: ") + QString::number(rows));
+    applyGridColumns();
+    for (QPushButton* b : {BTmod, BTdel, BTprint, BTpreview, BTprint1, BTcontract, BTallprt, BTpict}) {
+        b->setEnabled(rows > 0);
+    }
+    showSelectionCount();
+    if (!opened) return;
+    if (rows > 0) DBGrid1->selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::NoUpdate);
+    DBGrid1->setFocus();
+}
+
+void TFMbu_lst::fillClassificationList() {
+    const QSignalBlocker quiet(CBcname);
+    CBcname->clear();
+    CBcname->addItem(kAll);
+    CBcname->setCurrentIndex(0);
+    const QString deal = CBim->currentText();
+    if (deal == kAll) return;
+    const QString category = deal == QStringLiteral("임대") ? QStringLiteral("I") : QStringLiteral("M");
+    Table codes(QStringLiteral("BUCODE.DB"));
+    tableOpen(codes);
+    for (codes.first(); !codes.eof(); codes.next()) {
+        if (codes.text(QStringLiteral("gubun")) == category) CBcname->addItem(codes.text(QStringLiteral("code")));
+    }
+    tableClose(codes);
+    CBcname->setCurrentIndex(0);
+}
+
+void TFMbu_lst::applyColumnSettings() {
+    applyGridSettings(QRbudong, readGridSettings(kListingGridSection));
+    applyGridColumns();
+}
+
+void TFMbu_lst::applyGridColumns() {
+    const int row = currentRow();
+    model_->refresh();
+    applyDisplayWidths(DBGrid1, *model_, QRbudong);
+    if (row >= 0 && row < model_->rowCount()) {
+        DBGrid1->selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::NoUpdate);
+    }
+}
+
+void TFMbu_lst::showSelectionCount() {
+    const int selected = static_cast<int>(DBGrid1->selectionModel()->selectedRows().size());
+    StatusSelected->setText(QStringLiteral("선택: ") + QString::number(selected));
+}
+
+void TFMbu_lst::showTotalAmountWords() { PNnumberStrDisplay->setText(totalAmountCaption(maskedText(EDtotalm))); }
+
+int TFMbu_lst::currentRow() const { return DBGrid1->currentIndex().row(); }
+
+void TFMbu_lst::moveGridRow(int row) {
+    const int rows = model_->rowCount();
+    if (rows == 0) return;
+    const QModelIndex index = model_->index(std::clamp(row, 0, rows - 1), 0);
+    DBGrid1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    DBGrid1->scrollTo(index);
+}
+
+QString TFMbu_lst::selectedScancode() {
+    if (!QRbudong.isOpen() || QRbudong.recordCount() == 0) return {};
+    const int row = std::max(0, currentRow());
+    return QRbudong.valueAt(row, QRbudong.fieldIndex(QStringLiteral("Scancode"))).toString();
+}
+
+void TFMbu_lst::openEntryForm(int mode) {
+    const int row = currentRow();
+    {
+        TFMbu_imd entry(this);
+        entry.entryMode = mode;
+        if (mode != 1) entry.scancode = selectedScancode();
+        entry.deleted = false;
+        entry.exec();
+        // Every change of the entry form is committed when it is made, so a
+        // deletion is already visible to the search that follows.
+        deletionFlag_ = entry.deleted;
+    }
+    deletionFlag_ = false;
+    formActivate();
+    // Back on the row the user left, when the list still reaches it.
+    if (row > 0) moveGridRow(std::min(row, model_->rowCount() - 1));
+}
+
+QString TFMbu_lst::printTitle() const {
+    if (showsExpiringLeases()) {
+        return QStringLiteral("[계약만료 예정]:") + EDday1->text() + QStringLiteral(" ~ ") + EDday2->text();
+    }
+    return QStringLiteral("[검색대상]:") + CBim->currentText() + u'/' + CBcname->currentText();
+}
+
+void TFMbu_lst::printList(bool preview) {
+    const ListPrintSpec spec{.fieldCount = QRbudong.fieldCount(),
+                             .rowsPerPage = 37,
+                             .reserved = 10,
+                             .rowHeightMm = 4,
+                             .topMm = 20,
+                             .leftMm = 0,
+                             .heading = QStringLiteral("물건 LIST"),
+                             .title = printTitle(),
+                             .footer = QString(),
+                             .orientation = 2,
+                             .summary = nullptr,
+                             .numberRows = 1};
+    {
+        const PrintWidth kind(QRbudong.field(QStringLiteral("Cname")), kCnamePrintWidth);
+        const PrintWidth address(QRbudong.field(QStringLiteral("Addr")), kAddrPrintWidth);
+        if (preview) {
+            previewList(QRbudong, spec);
+        } else {
+            printListWithDialog(QRbudong, spec);
+        }
+    }
+    DBGrid1->setFocus();
+}
+
+void TFMbu_lst::copyForFullReport() {
+    // all_list.DB is replaced by the rows of the current search, in their
+    // order, for the full listing report.
+    batchCopy(QRbudong, QStringLiteral("all_list.DB"));
+    DBGrid1->setFocus();
+}
+
+void TFMbu_lst::openCodes() {
+    {
+        TFMbu_cod codes(this);
+        codes.exec();
+    }
+    fillClassificationList();
+    DBGrid1->setFocus();
+    formActivate();
+}
+
+void TFMbu_lst::choosePeriod() {
+    {
+        TFMcalendar1 calendar(this);
+        calendar.exec();
+        EDday1->setText(calendar.fromText());
+        EDday2->setText(calendar.toText());
+    }
+    formActivate();
+}
+
+void TFMbu_lst::toggleDetailColumns() {
+    const bool show = !QRbudong.field(QStringLiteral("Cname1")).visible;
+    for (const QString& name : listingDetailFields()) QRbudong.field(name).visible = show;
+    applyGridColumns();
+}
