@@ -34,7 +34,9 @@ struct Timing {
     int rows = 0;
 };
 
-double elapsedMs(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e6; }
+double elapsedMs(const QElapsedTimer& timer) {
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -88,8 +90,8 @@ public:
             const QVariant value = query.param(names[i]);
             if (value.typeId() == QMetaType::QString) {
                 const QByteArray utf8 = value.toString().toUtf8();
-                sqlite3_bind_text(statement_, i + 1, utf8.constData(), static_cast<int>(utf8.size()),
-                                  SQLITE_TRANSIENT);
+                sqlite3_bind_text(statement_, i + 1, utf8.constData(),
+                                  static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
             } else {
                 sqlite3_bind_int64(statement_, i + 1, value.toLongLong());
             }
@@ -123,7 +125,8 @@ Timing timeRawPath(sqlite3* handle, const ListingStatement& statement) {
     const TranslatedSql countSql = unsorted.translated();
     QElapsedTimer timer;
     timer.start();
-    Statement counter(handle, QStringLiteral("SELECT count(*) FROM (") + countSql.sql + QStringLiteral("\n)"));
+    Statement counter(
+        handle, QStringLiteral("SELECT count(*) FROM (") + countSql.sql + QStringLiteral("\n)"));
     counter.bind(countSql.parameters, unsorted);
     counter.step();
     const int rows = sqlite3_column_int(counter.get(), 0);
@@ -148,7 +151,8 @@ void printPlan(sqlite3* handle, const ListingStatement& statement) {
     Statement plan(handle, QStringLiteral("EXPLAIN QUERY PLAN ") + sql.sql);
     plan.bind(sql.parameters, query);
     while (plan.step()) {
-        std::printf("#   plan: %s\n", reinterpret_cast<const char*>(sqlite3_column_text(plan.get(), 3)));
+        std::printf("#   plan: %s\n",
+                    reinterpret_cast<const char*>(sqlite3_column_text(plan.get(), 3)));
     }
 }
 
@@ -163,15 +167,20 @@ struct Options {
 
 Options readOptions(const QCoreApplication& app) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Times the listing search on generated listings."));
+    parser.setApplicationDescription(
+        QStringLiteral("Times the listing search on generated listings."));
     parser.addHelpOption();
     parser.addOption({QStringLiteral("listings"), QStringLiteral("Number of listings to generate."),
                       QStringLiteral("N"), QStringLiteral("200000")});
-    parser.addOption({QStringLiteral("repeat"), QStringLiteral("Timed runs of each search (median)."),
-                      QStringLiteral("R"), QStringLiteral("5")});
-    parser.addOption({QStringLiteral("plan"), QStringLiteral("Print the store's plan of each search.")});
-    parser.addOption({QStringLiteral("detail"), QStringLiteral("Print the program path's open, count and rows times.")});
-    parser.addOption({QStringLiteral("store"), QStringLiteral("Build the store in this (new) folder and keep it."),
+    parser.addOption({QStringLiteral("repeat"),
+                      QStringLiteral("Timed runs of each search (median)."), QStringLiteral("R"),
+                      QStringLiteral("5")});
+    parser.addOption(
+        {QStringLiteral("plan"), QStringLiteral("Print the store's plan of each search.")});
+    parser.addOption({QStringLiteral("detail"),
+                      QStringLiteral("Print the program path's open, count and rows times.")});
+    parser.addOption({QStringLiteral("store"),
+                      QStringLiteral("Build the store in this (new) folder and keep it."),
                       QStringLiteral("DIR")});
     parser.addOption({QStringLiteral("case"), QStringLiteral("Run only the search of this name."),
                       QStringLiteral("NAME")});
@@ -208,10 +217,11 @@ bool runCases(Database& database, const Options& options) {
         }
         const double appMs = median(app);
         const double rawMs = median(raw);
-        std::printf("case=%s rows=%d app_ms=%.2f raw_ms=%.2f ratio=%.2f\n", qPrintable(search.name), appRows, appMs,
-                    rawMs, rawMs > 0 ? appMs / rawMs : 0.0);
+        std::printf("case=%s rows=%d app_ms=%.2f raw_ms=%.2f ratio=%.2f\n", qPrintable(search.name),
+                    appRows, appMs, rawMs, rawMs > 0 ? appMs / rawMs : 0.0);
         if (appRows != rawRows) {
-            std::printf("# %s: the program counted %d rows, SQLite %d\n", qPrintable(search.name), appRows, rawRows);
+            std::printf("# %s: the program counted %d rows, SQLite %d\n", qPrintable(search.name),
+                        appRows, rawRows);
             agreed = false;
         }
     }
@@ -237,7 +247,8 @@ int main(int argc, char** argv) {
         QElapsedTimer fill;
         fill.start();
         fillListings(Database::qdb3(), options.listings);
-        std::printf("# listings=%d repeat=%d fill_ms=%.0f\n", options.listings, options.repeat, elapsedMs(fill));
+        std::printf("# listings=%d repeat=%d fill_ms=%.0f\n", options.listings, options.repeat,
+                    elapsedMs(fill));
         const bool agreed = runCases(Database::qdb3(), options);
         Database::closeQdb3();
         return agreed ? 0 : 1;

@@ -22,16 +22,18 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Fills an office folder with demo listings."));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("listings"), QStringLiteral("Number of listings to add."), QStringLiteral("N"),
-                      QStringLiteral("500")});
-    parser.addOption({QStringLiteral("folder"), QStringLiteral("The office folder."), QStringLiteral("DIR")});
-    parser.addOption({QStringLiteral("seed"), QStringLiteral("Seed of the generator."), QStringLiteral("S"),
-                      QString::number(kDefaultListingSeed)});
+    parser.addOption({QStringLiteral("listings"), QStringLiteral("Number of listings to add."),
+                      QStringLiteral("N"), QStringLiteral("500")});
+    parser.addOption(
+        {QStringLiteral("folder"), QStringLiteral("The office folder."), QStringLiteral("DIR")});
+    parser.addOption({QStringLiteral("seed"), QStringLiteral("Seed of the generator."),
+                      QStringLiteral("S"), QString::number(kDefaultListingSeed)});
     parser.process(app);
 
     initQuarnelResources();
     const QString folderPath = parser.value(QStringLiteral("folder"));
-    const OfficeFolder folder = folderPath.isEmpty() ? OfficeFolder::fromEnvironment() : OfficeFolder(folderPath);
+    const OfficeFolder folder =
+        folderPath.isEmpty() ? OfficeFolder::fromEnvironment() : OfficeFolder(folderPath);
     if (!folder.ensureCreated()) {
         std::fprintf(stderr, "cannot create the office folder %s\n", qPrintable(folder.path()));
         return 2;

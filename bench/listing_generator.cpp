@@ -27,42 +27,50 @@ struct City {
 };
 
 const std::array<City, 8> kCities{{
-    {"서울시", "02",
+    {"서울시",
+     "02",
      {{{"강남구", {"역삼동", "삼성동", "대치동", "논현동", "개포동"}},
        {"서초구", {"서초동", "방배동", "반포동", "잠원동", nullptr}},
        {"송파구", {"잠실동", "문정동", "가락동", "방이동", nullptr}},
        {"마포구", {"합정동", "망원동", "연남동", "상암동", nullptr}}}}},
-    {"부산시", "051",
+    {"부산시",
+     "051",
      {{{"해운대구", {"우동", "중동", "좌동", "재송동", nullptr}},
        {"수영구", {"광안동", "남천동", "민락동", nullptr, nullptr}},
        {"부산진구", {"부전동", "전포동", "양정동", nullptr, nullptr}},
        {nullptr, {}}}}},
-    {"대구시", "053",
+    {"대구시",
+     "053",
      {{{"수성구", {"범어동", "만촌동", "황금동", nullptr, nullptr}},
        {"달서구", {"월성동", "상인동", "진천동", nullptr, nullptr}},
        {nullptr, {}},
        {nullptr, {}}}}},
-    {"인천시", "032",
+    {"인천시",
+     "032",
      {{{"연수구", {"송도동", "연수동", "동춘동", nullptr, nullptr}},
        {"남동구", {"구월동", "논현동", "만수동", nullptr, nullptr}},
        {nullptr, {}},
        {nullptr, {}}}}},
-    {"대전시", "042",
+    {"대전시",
+     "042",
      {{{"유성구", {"봉명동", "궁동", "노은동", nullptr, nullptr}},
        {"서구", {"둔산동", "탄방동", "갈마동", nullptr, nullptr}},
        {nullptr, {}},
        {nullptr, {}}}}},
-    {"광주시", "062",
+    {"광주시",
+     "062",
      {{{"서구", {"치평동", "화정동", nullptr, nullptr, nullptr}},
        {"북구", {"용봉동", "운암동", nullptr, nullptr, nullptr}},
        {nullptr, {}},
        {nullptr, {}}}}},
-    {"수원시", "031",
+    {"수원시",
+     "031",
      {{{"영통구", {"영통동", "매탄동", "망포동", nullptr, nullptr}},
        {"팔달구", {"인계동", "우만동", nullptr, nullptr, nullptr}},
        {nullptr, {}},
        {nullptr, {}}}}},
-    {"성남시", "031",
+    {"성남시",
+     "031",
      {{{"분당구", {"정자동", "서현동", "수내동", "야탑동", nullptr}},
        {nullptr, {}},
        {nullptr, {}},
@@ -80,24 +88,30 @@ const QStringList kGivenSyllables = {
     QStringLiteral("호"), QStringLiteral("진"), QStringLiteral("우"), QStringLiteral("연"),
     QStringLiteral("재"), QStringLiteral("희"), QStringLiteral("성"), QStringLiteral("경"),
     QStringLiteral("태"), QStringLiteral("아"), QStringLiteral("혜"), QStringLiteral("동")};
-const QStringList kStaff = {QStringLiteral("김실장"), QStringLiteral("이과장"), QStringLiteral("박대리"),
-                            QStringLiteral("최부장"), QStringLiteral("정주임")};
-const QStringList kApartmentBrands = {
-    QStringLiteral("래미안"), QStringLiteral("자이"),     QStringLiteral("푸르지오"),
-    QStringLiteral("힐스테이트"), QStringLiteral("아이파크"), QStringLiteral("더샵"),
-    QStringLiteral("롯데캐슬"), QStringLiteral("센트레빌"), QStringLiteral("한신"),
-    QStringLiteral("주공")};
-const QStringList kBuildingSuffixes = {QStringLiteral("빌딩"), QStringLiteral("타워"), QStringLiteral("프라자"),
-                                       QStringLiteral("빌라"), QStringLiteral("하이츠")};
-const QStringList kLandCategories = {QStringLiteral("대"), QStringLiteral("전"), QStringLiteral("답"),
-                                     QStringLiteral("임야"), QStringLiteral("잡종지")};
-const QStringList kBuildingUses = {QStringLiteral("주거용"), QStringLiteral("근린생활"), QStringLiteral("사무용"),
-                                   QStringLiteral("판매시설"), QStringLiteral("창고시설")};
+const QStringList kStaff = {QStringLiteral("김실장"), QStringLiteral("이과장"),
+                            QStringLiteral("박대리"), QStringLiteral("최부장"),
+                            QStringLiteral("정주임")};
+const QStringList kApartmentBrands = {QStringLiteral("래미안"),   QStringLiteral("자이"),
+                                      QStringLiteral("푸르지오"), QStringLiteral("힐스테이트"),
+                                      QStringLiteral("아이파크"), QStringLiteral("더샵"),
+                                      QStringLiteral("롯데캐슬"), QStringLiteral("센트레빌"),
+                                      QStringLiteral("한신"),     QStringLiteral("주공")};
+const QStringList kBuildingSuffixes = {QStringLiteral("빌딩"), QStringLiteral("타워"),
+                                       QStringLiteral("프라자"), QStringLiteral("빌라"),
+                                       QStringLiteral("하이츠")};
+const QStringList kLandCategories = {QStringLiteral("대"), QStringLiteral("전"),
+                                     QStringLiteral("답"), QStringLiteral("임야"),
+                                     QStringLiteral("잡종지")};
+const QStringList kBuildingUses = {QStringLiteral("주거용"), QStringLiteral("근린생활"),
+                                   QStringLiteral("사무용"), QStringLiteral("판매시설"),
+                                   QStringLiteral("창고시설")};
 const QStringList kFixtures = {QStringLiteral("에어컨, 냉장고"), QStringLiteral("주방가구 일체"),
-                               QStringLiteral("인테리어, 간판"), QStringLiteral("책상, 의자, 칸막이")};
-const QStringList kMemos = {QStringLiteral("남향, 역세권"), QStringLiteral("주차 가능, 관리비 별도"),
-                            QStringLiteral("급매, 가격 조정 가능"), QStringLiteral("학군 우수, 조용함"),
-                            QStringLiteral("대로변, 유동인구 많음")};
+                               QStringLiteral("인테리어, 간판"),
+                               QStringLiteral("책상, 의자, 칸막이")};
+const QStringList kMemos = {
+    QStringLiteral("남향, 역세권"), QStringLiteral("주차 가능, 관리비 별도"),
+    QStringLiteral("급매, 가격 조정 가능"), QStringLiteral("학군 우수, 조용함"),
+    QStringLiteral("대로변, 유동인구 많음")};
 
 template <typename Array>
 int filledCount(const Array& items) {
@@ -118,14 +132,20 @@ int districtCount(const City& city) {
     return n;
 }
 
-QString stemOf(const QString& neighbourhood) { return neighbourhood.chopped(1); }
+QString stemOf(const QString& neighbourhood) {
+    return neighbourhood.chopped(1);
+}
 
-bool isApartment(const QString& kind) { return kind.contains(QStringLiteral("아파트")); }
+bool isApartment(const QString& kind) {
+    return kind.contains(QStringLiteral("아파트"));
+}
 bool isShop(const QString& kind) {
     return kind.contains(QStringLiteral("상가")) || kind == QStringLiteral("점포") ||
            kind == QStringLiteral("사무실");
 }
-bool isLand(const QString& kind) { return kind == QStringLiteral("토지"); }
+bool isLand(const QString& kind) {
+    return kind == QStringLiteral("토지");
+}
 
 QStringList codesOf(Database& database, const QString& category) {
     QSqlQuery query(database.connection());
@@ -133,7 +153,8 @@ QStringList codesOf(Database& database, const QString& category) {
     query.bindValue(0, category);
     QStringList codes;
     if (query.exec()) {
-        while (query.next()) codes.append(query.value(0).toString());
+        while (query.next())
+            codes.append(query.value(0).toString());
     }
     return codes;
 }
@@ -153,8 +174,8 @@ int SeededRandom::between(int low, int high) {
     return low + static_cast<int>(next() % span);
 }
 
-ListingGenerator::ListingGenerator(std::uint64_t seed, QStringList leaseKinds, QStringList saleKinds, QDate today,
-                                   int expectedCount)
+ListingGenerator::ListingGenerator(std::uint64_t seed, QStringList leaseKinds,
+                                   QStringList saleKinds, QDate today, int expectedCount)
     : random_(seed),
       leaseKinds_(std::move(leaseKinds)),
       saleKinds_(std::move(saleKinds)),
@@ -162,7 +183,8 @@ ListingGenerator::ListingGenerator(std::uint64_t seed, QStringList leaseKinds, Q
       // Kept in UTC: stepping a local time looks up the time zone each time.
       keyMoment_(today.addYears(-8).startOfDay(Qt::UTC)),
       meanStepSeconds_(static_cast<int>(std::clamp<qint64>(
-          keyMoment_.secsTo(today.startOfDay(Qt::UTC)) / std::max(1, expectedCount), 2, 30 * 86400))) {
+          keyMoment_.secsTo(today.startOfDay(Qt::UTC)) / std::max(1, expectedCount), 2,
+          30 * 86400))) {
     if (leaseKinds_.isEmpty()) leaseKinds_ = {QStringLiteral("아파트")};
     if (saleKinds_.isEmpty()) saleKinds_ = {QStringLiteral("아파트")};
 }
@@ -185,14 +207,16 @@ QString ListingGenerator::mobile() {
 }
 
 QString ListingGenerator::dateAround(int daysBefore, int daysAfter) {
-    return today_.addDays(random_.between(-daysBefore, daysAfter)).toString(QStringLiteral("yyyy-MM-dd"));
+    return today_.addDays(random_.between(-daysBefore, daysAfter))
+        .toString(QStringLiteral("yyyy-MM-dd"));
 }
 
 GeneratedListing ListingGenerator::next() {
     GeneratedListing listing;
     // Keys advance by a random step around the mean, so every key is new
     // and the receipt dates run up to about today.
-    keyMoment_ = keyMoment_.addSecs(random_.between(1, 2 * meanStepSeconds_ - 1)).addMSecs(random_.between(0, 999));
+    keyMoment_ = keyMoment_.addSecs(random_.between(1, 2 * meanStepSeconds_ - 1))
+                     .addMSecs(random_.between(0, 999));
     listing.scancode = formatTimestampKey(keyMoment_);
     listing.inday = keyMoment_.date().toString(QStringLiteral("yyyy-MM-dd"));
     listing.im = random_.chance(60) ? QStringLiteral("임대") : QStringLiteral("매매");
@@ -212,22 +236,27 @@ GeneratedListing ListingGenerator::next() {
 
 void ListingGenerator::fillPlace(GeneratedListing& listing) {
     const City& city = random_.pick(kCities);
-    const District& district = city.districts[static_cast<size_t>(random_.between(0, districtCount(city) - 1))];
-    const QString neighbourhood = QString::fromUtf8(
-        district.neighbourhoods[static_cast<size_t>(random_.between(0, filledCount(district.neighbourhoods) - 1))]);
-    listing.addr = QStringLiteral("%1 %2 %3").arg(QString::fromUtf8(city.name), QString::fromUtf8(district.name),
-                                                  neighbourhood);
+    const District& district =
+        city.districts[static_cast<size_t>(random_.between(0, districtCount(city) - 1))];
+    const QString neighbourhood = QString::fromUtf8(district.neighbourhoods[static_cast<size_t>(
+        random_.between(0, filledCount(district.neighbourhoods) - 1))]);
+    listing.addr =
+        QStringLiteral("%1 %2 %3")
+            .arg(QString::fromUtf8(city.name), QString::fromUtf8(district.name), neighbourhood);
     const QString stem = stemOf(neighbourhood);
     if (isApartment(listing.cname)) {
-        listing.addr1 = QStringLiteral("%1동 %2호").arg(random_.between(101, 115)).arg(random_.between(1, 25) * 100 +
-                                                                                       random_.between(1, 4));
+        listing.addr1 = QStringLiteral("%1동 %2호")
+                            .arg(random_.between(101, 115))
+                            .arg(random_.between(1, 25) * 100 + random_.between(1, 4));
         listing.cname1 = stem + random_.pick(kApartmentBrands);
         if (random_.chance(30)) listing.cname1 += QStringLiteral("%1차").arg(random_.between(1, 5));
     } else {
-        listing.addr1 = QStringLiteral("%1-%2").arg(random_.between(1, 999)).arg(random_.between(1, 60));
+        listing.addr1 =
+            QStringLiteral("%1-%2").arg(random_.between(1, 999)).arg(random_.between(1, 60));
         if (random_.chance(50)) listing.cname1 = stem + listing.cname.left(4);
     }
-    if (!isLand(listing.cname) && random_.chance(40)) listing.buildname = stem + random_.pick(kBuildingSuffixes);
+    if (!isLand(listing.cname) && random_.chance(40))
+        listing.buildname = stem + random_.pick(kBuildingSuffixes);
     listing.duse = random_.pick(kLandCategories);
     listing.guse = isLand(listing.cname) ? QString() : random_.pick(kBuildingUses);
     listing.htel = landLine(QString::fromUtf8(city.areaCode));
@@ -237,7 +266,8 @@ void ListingGenerator::fillPlace(GeneratedListing& listing) {
 void ListingGenerator::fillOwnerAndTenant(GeneratedListing& listing) {
     listing.name = personName();
     listing.hphone = mobile();
-    const bool tenanted = listing.im == QStringLiteral("임대") ? random_.chance(70) : random_.chance(35);
+    const bool tenanted =
+        listing.im == QStringLiteral("임대") ? random_.chance(70) : random_.chance(35);
     if (!tenanted) return;
     listing.name1 = personName();
     listing.hphone1 = mobile();
@@ -261,7 +291,8 @@ void ListingGenerator::fillMoney(GeneratedListing& listing) {
     if (listing.im == QStringLiteral("매매")) {
         listing.tmprice = static_cast<qint64>(random_.between(5, 250)) * 10000;  // 5천만 to 25억 원
         if (random_.chance(40)) listing.rendmoney = listing.tmprice * random_.between(1, 4) / 10;
-        if (!listing.name1.isEmpty()) listing.ensurem = listing.tmprice * random_.between(2, 6) / 10;
+        if (!listing.name1.isEmpty())
+            listing.ensurem = listing.tmprice * random_.between(2, 6) / 10;
     } else {
         const bool monthly = random_.chance(55);
         listing.ensurem = monthly ? static_cast<qint64>(random_.between(1, 50)) * 1000
@@ -272,16 +303,19 @@ void ListingGenerator::fillMoney(GeneratedListing& listing) {
             listing.tbipumm = static_cast<qint64>(random_.between(1, 100)) * 1000;
             listing.bipum = random_.pick(kFixtures);
         }
-        if (listing.gpung > 0) listing.pricepp = std::llround(double(listing.monthm) / double(listing.gpung));
+        if (listing.gpung > 0)
+            listing.pricepp = std::llround(double(listing.monthm) / double(listing.gpung));
     }
-    if (listing.dpung > 0) listing.mpricepp = std::llround(double(listing.tmprice) / double(listing.dpung));
+    if (listing.dpung > 0)
+        listing.mpricepp = std::llround(double(listing.tmprice) / double(listing.dpung));
     listing.totalm = listing.ensurem + listing.tbipumm;
 }
 
 void ListingGenerator::fillDates(GeneratedListing& listing) {
     if (!isLand(listing.cname)) {
-        listing.gdfirst = QDate(random_.between(1985, 2024), random_.between(1, 12), random_.between(1, 28))
-                              .toString(QStringLiteral("yyyy-MM-dd"));
+        listing.gdfirst =
+            QDate(random_.between(1985, 2024), random_.between(1, 12), random_.between(1, 28))
+                .toString(QStringLiteral("yyyy-MM-dd"));
         if (random_.chance(10)) listing.gdsecond = dateAround(3000, -400);
     }
     if (!listing.name1.isEmpty()) {
@@ -294,7 +328,8 @@ void ListingGenerator::fillDates(GeneratedListing& listing) {
     if (random_.chance(10)) {
         const QDate middle = today_.addDays(random_.between(0, 60));
         listing.midday = middle.toString(QStringLiteral("yyyy-MM-dd"));
-        listing.lastday = middle.addDays(random_.between(30, 60)).toString(QStringLiteral("yyyy-MM-dd"));
+        listing.lastday =
+            middle.addDays(random_.between(30, 60)).toString(QStringLiteral("yyyy-MM-dd"));
     }
 }
 
@@ -314,8 +349,8 @@ public:
             sqlite3_bind_null(statement_, ++column_);
         } else {
             const QByteArray utf8 = value.toUtf8();
-            sqlite3_bind_text(statement_, ++column_, utf8.constData(), static_cast<int>(utf8.size()),
-                              SQLITE_TRANSIENT);
+            sqlite3_bind_text(statement_, ++column_, utf8.constData(),
+                              static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
         }
         return *this;
     }
@@ -331,7 +366,8 @@ public:
 
 private:
     [[noreturn]] void fail() {
-        throw StoreError(QStringLiteral("예제 매물을 기록할 수 없습니다."), QString::fromUtf8(sqlite3_errmsg(handle_)));
+        throw StoreError(QStringLiteral("예제 매물을 기록할 수 없습니다."),
+                         QString::fromUtf8(sqlite3_errmsg(handle_)));
     }
 
     sqlite3* handle_;
@@ -340,31 +376,54 @@ private:
 };
 
 constexpr const char* kInsertListing =
-    "INSERT INTO budong (scancode, name, htel, addr, addr1, im, cname, cname1, dpung, gpung, tmprice, "
-    "mpricepp, cno, otel, hphone, buildname, duse, guse, stair, rendmoney, gdfirst, gdsecond, name1, htel1, "
-    "otel1, hphone1, ensurem, monthm, pricepp, bipum, tbipumm, totalm, inday, man, ipjuday, expireday, reqing, "
-    "kwanggo, midday, lastday, memo1, memo2) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,"
+    "INSERT INTO budong (scancode, name, htel, addr, addr1, im, cname, cname1, dpung, gpung, "
+    "tmprice, "
+    "mpricepp, cno, otel, hphone, buildname, duse, guse, stair, rendmoney, gdfirst, gdsecond, "
+    "name1, htel1, "
+    "otel1, hphone1, ensurem, monthm, pricepp, bipum, tbipumm, totalm, inday, man, ipjuday, "
+    "expireday, reqing, "
+    "kwanggo, midday, lastday, memo1, memo2) VALUES "
+    "(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,"
     "?,?,?,?,?,?,?,?,?,?,?,?,?)";
 
 void insertListing(PreparedInsert& insert, const GeneratedListing& l) {
-    insert.text(l.scancode).text(l.name).text(l.htel).text(l.addr).text(l.addr1).text(l.im).text(l.cname);
-    insert.text(l.cname1).number(l.dpung).number(l.gpung).number(l.tmprice).number(l.mpricepp).text(l.cno);
+    insert.text(l.scancode)
+        .text(l.name)
+        .text(l.htel)
+        .text(l.addr)
+        .text(l.addr1)
+        .text(l.im)
+        .text(l.cname);
+    insert.text(l.cname1)
+        .number(l.dpung)
+        .number(l.gpung)
+        .number(l.tmprice)
+        .number(l.mpricepp)
+        .text(l.cno);
     insert.text(l.otel).text(l.hphone).text(l.buildname).text(l.duse).text(l.guse).number(l.stair);
-    insert.number(l.rendmoney).text(l.gdfirst).text(l.gdsecond).text(l.name1).text(l.htel1).text(l.otel1);
+    insert.number(l.rendmoney)
+        .text(l.gdfirst)
+        .text(l.gdsecond)
+        .text(l.name1)
+        .text(l.htel1)
+        .text(l.otel1);
     insert.text(l.hphone1).number(l.ensurem).number(l.monthm).number(l.pricepp).text(l.bipum);
-    insert.number(l.tbipumm).number(l.totalm).text(l.inday).text(l.man).text(l.ipjuday).text(l.expireday);
-    insert.text(l.reqing).text(l.kwanggo).text(l.midday).text(l.lastday).text(l.memo1).text(l.memo2);
+    insert.number(l.tbipumm).number(l.totalm).text(l.inday).text(l.man).text(l.ipjuday).text(
+        l.expireday);
+    insert.text(l.reqing).text(l.kwanggo).text(l.midday).text(l.lastday).text(l.memo1).text(
+        l.memo2);
     insert.run();
 }
 
 }  // namespace
 
 int fillListings(Database& database, int count, std::uint64_t seed, QDate today) {
-    ListingGenerator generator(seed, codesOf(database, QStringLiteral("I")), codesOf(database, QStringLiteral("M")),
-                               today, count);
+    ListingGenerator generator(seed, codesOf(database, QStringLiteral("I")),
+                               codesOf(database, QStringLiteral("M")), today, count);
     Transaction transaction(database);
     PreparedInsert insert(database.handle(), kInsertListing);
-    for (int i = 0; i < count; ++i) insertListing(insert, generator.next());
+    for (int i = 0; i < count; ++i)
+        insertListing(insert, generator.next());
     transaction.commit();
     return count;
 }

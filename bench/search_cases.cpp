@@ -33,8 +33,9 @@ std::vector<SearchCase> listingSearchCases() {
     dates.day2 = QStringLiteral("2027-01-07");
     cases.push_back(make("expireday_range", dates));
 
-    cases.push_back({QStringLiteral("expiring_leases"),
-                     buildExpiringLeaseSearch(QStringLiteral("2026-12-08"), QStringLiteral("2027-01-07"))});
+    cases.push_back(
+        {QStringLiteral("expiring_leases"),
+         buildExpiringLeaseSearch(QStringLiteral("2026-12-08"), QStringLiteral("2027-01-07"))});
 
     ListingSearchInput byKind;
     byKind.sortOrder = ListingSortOrder::Cname;

@@ -55,7 +55,8 @@ QString withoutClosingOrderBy(const QString& sql) {
             while (by < sql.size() && sql[by].isSpace()) ++by;
             if (isWordAt(sql, by, QLatin1StringView("by"))) orderAt = i;
         } else if (depth == 0 && orderAt >= 0 &&
-                   (isWordAt(sql, i, QLatin1StringView("limit")) || isWordAt(sql, i, QLatin1StringView("offset")))) {
+                   (isWordAt(sql, i, QLatin1StringView("limit")) ||
+                    isWordAt(sql, i, QLatin1StringView("offset")))) {
             return sql;
         }
     }
@@ -219,7 +220,8 @@ int Query::recordCount() {
     if (!count_) {
         QSqlQuery counter(database().connection());
         TranslatedSql sql = openSql_;
-        sql.sql = QStringLiteral("SELECT count(*) FROM (") + withoutClosingOrderBy(sql.sql) + QStringLiteral("\n)");
+        sql.sql = QStringLiteral("SELECT count(*) FROM (") + withoutClosingOrderBy(sql.sql) +
+                  QStringLiteral("\n)");
         prepareAndBind(counter, sql);
         if (!counter.exec() || !counter.next()) {
             throw StoreError(QStringLiteral("자료의 수를 셀 수 없습니다."), errorText(counter));

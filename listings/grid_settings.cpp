@@ -19,7 +19,8 @@ QStringList readLines(const QString& path) {
     for (QString& line : lines) {
         if (line.endsWith(u'\r')) line.chop(1);
     }
-    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }
 
@@ -30,7 +31,8 @@ bool isSectionLine(const QString& line) {
 
 bool isSection(const QString& line, const QString& section) {
     const QString trimmed = line.trimmed();
-    return isSectionLine(line) && trimmed.mid(1, trimmed.size() - 2).trimmed().compare(section, Qt::CaseInsensitive) == 0;
+    return isSectionLine(line) &&
+           trimmed.mid(1, trimmed.size() - 2).trimmed().compare(section, Qt::CaseInsensitive) == 0;
 }
 
 // The key of a "key=value" line; empty for any other line.
@@ -39,7 +41,9 @@ QString keyOf(const QString& line) {
     return equals <= 0 ? QString() : line.left(equals).trimmed();
 }
 
-QString valueOf(const QString& line) { return line.mid(line.indexOf(u'=') + 1).trimmed(); }
+QString valueOf(const QString& line) {
+    return line.mid(line.indexOf(u'=') + 1).trimmed();
+}
 
 // Index of the section's header line, -1 when missing.
 qsizetype findSection(const QStringList& lines, const QString& section) {
@@ -52,7 +56,8 @@ qsizetype findSection(const QStringList& lines, const QString& section) {
 // One past the section's last line.
 qsizetype sectionEnd(const QStringList& lines, qsizetype header) {
     qsizetype end = header + 1;
-    while (end < lines.size() && !isSectionLine(lines[end])) ++end;
+    while (end < lines.size() && !isSectionLine(lines[end]))
+        ++end;
     return end;
 }
 
@@ -65,7 +70,8 @@ QString readValue(const QStringList& lines, const QString& section, const QStrin
     return {};
 }
 
-void setValue(QStringList& lines, const QString& section, const QString& key, const QString& value) {
+void setValue(QStringList& lines, const QString& section, const QString& key,
+              const QString& value) {
     qsizetype header = findSection(lines, section);
     if (header < 0) {
         if (!lines.isEmpty()) lines.append(QString());
@@ -82,13 +88,16 @@ void setValue(QStringList& lines, const QString& section, const QString& key, co
     // After the section's last key, before the blank lines that part it
     // from the next section.
     qsizetype at = end;
-    while (at > header + 1 && lines[at - 1].trimmed().isEmpty()) --at;
+    while (at > header + 1 && lines[at - 1].trimmed().isEmpty())
+        --at;
     lines.insert(at, key + u'=' + value);
 }
 
 }  // namespace
 
-QString gridSettingsPath() { return officeFolder().programDirectory() + QStringLiteral("GridSet.ini"); }
+QString gridSettingsPath() {
+    return officeFolder().programDirectory() + QStringLiteral("GridSet.ini");
+}
 
 GridSettings readGridSettings(const QString& section) {
     const QStringList lines = readLines(gridSettingsPath());

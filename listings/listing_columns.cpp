@@ -69,17 +69,17 @@ std::vector<FieldDef> listingGridFields() {
 
 const QStringList& listingQueryColumns() {
     static const QStringList columns = {
-        QStringLiteral("scancode"), QStringLiteral("cname"),    QStringLiteral("im"),
-        QStringLiteral("dpung"),    QStringLiteral("gpung"),    QStringLiteral("stair"),
-        QStringLiteral("addr"),     QStringLiteral("mpricepp"), QStringLiteral("pricepp"),
-        QStringLiteral("ensurem"),  QStringLiteral("monthm"),   QStringLiteral("inday"),
-        QStringLiteral("totalm"),   QStringLiteral("gdfirst"),  QStringLiteral("gdsecond"),
-        QStringLiteral("man"),      QStringLiteral("cname1"),   QStringLiteral("tmprice"),
-        QStringLiteral("htel"),     QStringLiteral("htel1"),    QStringLiteral("otel"),
-        QStringLiteral("otel1"),    QStringLiteral("hphone"),   QStringLiteral("hphone1"),
-        QStringLiteral("name"),     QStringLiteral("name1"),    QStringLiteral("duse"),
-        QStringLiteral("guse"),     QStringLiteral("tbipumm"),  QStringLiteral("buildname"),
-        QStringLiteral("rendmoney"), QStringLiteral("midday"),  QStringLiteral("lastday"),
+        QStringLiteral("scancode"),  QStringLiteral("cname"),    QStringLiteral("im"),
+        QStringLiteral("dpung"),     QStringLiteral("gpung"),    QStringLiteral("stair"),
+        QStringLiteral("addr"),      QStringLiteral("mpricepp"), QStringLiteral("pricepp"),
+        QStringLiteral("ensurem"),   QStringLiteral("monthm"),   QStringLiteral("inday"),
+        QStringLiteral("totalm"),    QStringLiteral("gdfirst"),  QStringLiteral("gdsecond"),
+        QStringLiteral("man"),       QStringLiteral("cname1"),   QStringLiteral("tmprice"),
+        QStringLiteral("htel"),      QStringLiteral("htel1"),    QStringLiteral("otel"),
+        QStringLiteral("otel1"),     QStringLiteral("hphone"),   QStringLiteral("hphone1"),
+        QStringLiteral("name"),      QStringLiteral("name1"),    QStringLiteral("duse"),
+        QStringLiteral("guse"),      QStringLiteral("tbipumm"),  QStringLiteral("buildname"),
+        QStringLiteral("rendmoney"), QStringLiteral("midday"),   QStringLiteral("lastday"),
     };
     return columns;
 }

@@ -18,9 +18,11 @@ public:
     // A condition of one line, or of several lines of which only the first
     // carries the joiner.
     void condition(const QStringList& lines) {
-        const QString joiner = conditions_++ == 0 ? QStringLiteral(" where ") : QStringLiteral(" and ");
+        const QString joiner =
+            conditions_++ == 0 ? QStringLiteral(" where ") : QStringLiteral(" and ");
         statement_.lines.append(joiner + lines.first());
-        for (qsizetype i = 1; i < lines.size(); ++i) statement_.lines.append(lines[i]);
+        for (qsizetype i = 1; i < lines.size(); ++i)
+            statement_.lines.append(lines[i]);
     }
     void condition(const QString& line) { condition(QStringList{line}); }
 
@@ -89,8 +91,9 @@ void addRangeBound(StatementBuilder& builder, const QString& masked, const Range
         return;
     }
     const QString parameter = QString::fromLatin1(bound.parameter);
-    builder.condition(QStringLiteral("S.\"%1\" %2 :%3")
-                          .arg(QLatin1String(bound.column), QLatin1String(bound.comparison), parameter));
+    builder.condition(
+        QStringLiteral("S.\"%1\" %2 :%3")
+            .arg(QLatin1String(bound.column), QLatin1String(bound.comparison), parameter));
     builder.param(parameter, *number * field.factor);
 }
 
@@ -100,36 +103,45 @@ void addRange(StatementBuilder& builder, const QString& masked, const RangeField
 }
 
 // `S."<column>" = :<parameter>` with the chosen text.
-void addEquals(StatementBuilder& builder, const char* column, const char* parameter, const QString& value) {
+void addEquals(StatementBuilder& builder, const char* column, const char* parameter,
+               const QString& value) {
     const QString name = QString::fromLatin1(parameter);
     builder.condition(QStringLiteral("S.\"%1\" = :%2").arg(QLatin1String(column), name));
     builder.param(name, value);
 }
 
-void addContains(StatementBuilder& builder, const char* column, const char* parameter, const QString& typed) {
+void addContains(StatementBuilder& builder, const char* column, const char* parameter,
+                 const QString& typed) {
     const QString name = QString::fromLatin1(parameter);
     builder.condition(QStringLiteral("S.\"%1\" like :%2").arg(QLatin1String(column), name));
     builder.param(name, containsPattern(typed));
 }
 
-bool isChosen(const QString& dropDownText) { return !dropDownText.isEmpty() && dropDownText != kAll; }
+bool isChosen(const QString& dropDownText) {
+    return !dropDownText.isEmpty() && dropDownText != kAll;
+}
 
 QString orderLine(ListingSortOrder order) {
     switch (order) {
-        case ListingSortOrder::Cname: return QStringLiteral(" order by S.\"cname\"");
-        case ListingSortOrder::Addr: return QStringLiteral(" order by S.\"addr\"");
-        case ListingSortOrder::Scancode: break;
+        case ListingSortOrder::Cname:
+            return QStringLiteral(" order by S.\"cname\"");
+        case ListingSortOrder::Addr:
+            return QStringLiteral(" order by S.\"addr\"");
+        case ListingSortOrder::Scancode:
+            break;
     }
     return QStringLiteral(" order by S.\"scancode\"");
 }
 
 void addNameAndAddress(StatementBuilder& builder, const ListingSearchInput& input) {
     if (!input.name1.isEmpty()) {
-        builder.condition({QStringLiteral("(S.\"name1\" like :p12 "), QStringLiteral("or S.\"name\" like :p12)")});
+        builder.condition({QStringLiteral("(S.\"name1\" like :p12 "),
+                           QStringLiteral("or S.\"name\" like :p12)")});
         builder.param(QStringLiteral("p12"), containsPattern(input.name1));
     }
     if (!input.addr.isEmpty()) {
-        builder.condition({QStringLiteral("(S.\"addr\" like :p13"), QStringLiteral(" or S.\"addr1\" like :p13)")});
+        builder.condition({QStringLiteral("(S.\"addr\" like :p13"),
+                           QStringLiteral(" or S.\"addr1\" like :p13)")});
         builder.param(QStringLiteral("p13"), containsPattern(input.addr));
     }
 }
@@ -147,14 +159,26 @@ void addDates(StatementBuilder& builder, const ListingSearchInput& input) {
     }
 }
 
-const RangeField kTotalm{{1, 6, "tmprice", ">=", "tm1"}, {8, 6, "tmprice", "<=", "tm2"}, 1000,
-                         QStringLiteral("합계금"), QStringLiteral("EDtotalm")};
-const RangeField kDpung{{1, 5, "dpung", ">=", "tm3"}, {7, 5, "dpung", "<=", "tm4"}, 1,
-                        QStringLiteral("대지"), QStringLiteral("EDdpung")};
-const RangeField kGpung{{1, 5, "gpung", ">=", "tm5"}, {7, 5, "gpung", "<=", "tm6"}, 1,
-                        QStringLiteral("건평"), QStringLiteral("EDgpung")};
-const RangeField kStair{{1, 2, "stair", ">=", "tm7"}, {4, 2, "stair", "<=", "tm8"}, 1,
-                        QStringLiteral("층수"), QStringLiteral("EDstair")};
+const RangeField kTotalm{{1, 6, "tmprice", ">=", "tm1"},
+                         {8, 6, "tmprice", "<=", "tm2"},
+                         1000,
+                         QStringLiteral("합계금"),
+                         QStringLiteral("EDtotalm")};
+const RangeField kDpung{{1, 5, "dpung", ">=", "tm3"},
+                        {7, 5, "dpung", "<=", "tm4"},
+                        1,
+                        QStringLiteral("대지"),
+                        QStringLiteral("EDdpung")};
+const RangeField kGpung{{1, 5, "gpung", ">=", "tm5"},
+                        {7, 5, "gpung", "<=", "tm6"},
+                        1,
+                        QStringLiteral("건평"),
+                        QStringLiteral("EDgpung")};
+const RangeField kStair{{1, 2, "stair", ">=", "tm7"},
+                        {4, 2, "stair", "<=", "tm8"},
+                        1,
+                        QStringLiteral("층수"),
+                        QStringLiteral("EDstair")};
 
 }  // namespace
 
@@ -168,8 +192,10 @@ QVariant ListingStatement::param(const QString& name) const {
 void ListingStatement::applyTo(Query& query) const {
     query.clear();
     query.clearParams();
-    for (const QString& line : lines) query.add(line);
-    for (const auto& [name, value] : params) query.setParam(name, value);
+    for (const QString& line : lines)
+        query.add(line);
+    for (const auto& [name, value] : params)
+        query.setParam(name, value);
 }
 
 QString maskedPart(const QString& maskedText, int start, int length) {

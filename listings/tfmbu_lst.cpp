@@ -36,7 +36,9 @@ const QString kAll = QStringLiteral("전체");
 
 // A masked range field as the user sees it, with a blank for every position
 // nothing was typed into, so that characters keep their places.
-QString maskedText(const QLineEdit* field) { return field->displayText().replace(u'_', u' '); }
+QString maskedText(const QLineEdit* field) {
+    return field->displayText().replace(u'_', u' ');
+}
 
 // Sets a field's display width for the length of a print job and puts the
 // width it had back afterwards, also when printing fails.
@@ -74,7 +76,8 @@ TFMbu_lst::~TFMbu_lst() {
 }
 
 void TFMbu_lst::connectControls() {
-    connect(CBim, &QComboBox::currentIndexChanged, this, guarded([this] { fillClassificationList(); }));
+    connect(CBim, &QComboBox::currentIndexChanged, this,
+            guarded([this] { fillClassificationList(); }));
     connect(EDtotalm, &QLineEdit::textChanged, this, [this] { showTotalAmountWords(); });
     connect(BTinq, &QPushButton::clicked, this, guarded([this] { search(); }));
     connect(BThideView, &QPushButton::clicked, this, guarded([this] { toggleDetailColumns(); }));
@@ -97,7 +100,8 @@ void TFMbu_lst::connectControls() {
 
     const auto navigate = [this](const char* name, auto target) {
         auto* move = DBNavigator1->findChild<QToolButton*>(QString::fromLatin1(name));
-        connect(move, &QToolButton::clicked, this, guarded([this, target] { moveGridRow(target()); }));
+        connect(move, &QToolButton::clicked, this,
+                guarded([this, target] { moveGridRow(target()); }));
     };
     navigate("NVfirst", [] { return 0; });
     navigate("NVprior", [this] { return currentRow() - 1; });
@@ -106,10 +110,11 @@ void TFMbu_lst::connectControls() {
 }
 
 void TFMbu_lst::installFieldHandling() {
-    FocusKeys::install({CBim, CBcname, EDcname1, EDtotalm, EDname1, EDaddr, EDdpung, EDgpung, EDstair, EDbuildname,
-                        EDday1, EDday2, EDman},
+    FocusKeys::install({CBim, CBcname, EDcname1, EDtotalm, EDname1, EDaddr, EDdpung, EDgpung,
+                        EDstair, EDbuildname, EDday1, EDday2, EDman},
                        false);
-    for (QLineEdit* field : {EDtotalm, EDday1, EDday2}) field->installEventFilter(this);
+    for (QLineEdit* field : {EDtotalm, EDday1, EDday2})
+        field->installEventFilter(this);
 }
 
 void TFMbu_lst::showEvent(QShowEvent* event) {
@@ -138,7 +143,8 @@ bool TFMbu_lst::eventFilter(QObject* watched, QEvent* event) {
         // (the calendar, a message) is not leaving the field.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         auto* field = static_cast<QLineEdit*>(watched);
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !normalizeDateField(field)) {
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            !normalizeDateField(field)) {
             QTimer::singleShot(0, field, [field] { field->setFocus(); });
         }
     }
@@ -171,7 +177,9 @@ ListingStatement TFMbu_lst::expiringLeaseStatement() {
     const QDate today = appClock().today();
     const QString from = isoDate(today);
     const QString until = isoDate(today.addDays(expiringDays_));
-    StatusMode->setText(QStringLiteral("계약만료 예정 물건: %1 ~ %2 (의뢰중·광고중 여부와 관계없이 모두)").arg(from, until));
+    StatusMode->setText(
+        QStringLiteral("계약만료 예정 물건: %1 ~ %2 (의뢰중·광고중 여부와 관계없이 모두)")
+            .arg(from, until));
     StatusMode->show();
     return buildExpiringLeaseSearch(from, until);
 }
@@ -230,12 +238,15 @@ void TFMbu_lst::showResult(bool opened) {
     const int rows = opened ? QRbudong.recordCount() : 0;
     if (opened) StatusCount->setText(QStringLiteral("검색대상: ") + QString::number(rows));
     applyGridColumns();
-    for (QPushButton* b : {BTmod, BTdel, BTprint, BTpreview, BTprint1, BTcontract, BTallprt, BTpict}) {
+    for (QPushButton* b :
+         {BTmod, BTdel, BTprint, BTpreview, BTprint1, BTcontract, BTallprt, BTpict}) {
         b->setEnabled(rows > 0);
     }
     showSelectionCount();
     if (!opened) return;
-    if (rows > 0) DBGrid1->selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::NoUpdate);
+    if (rows > 0)
+        DBGrid1->selectionModel()->setCurrentIndex(model_->index(0, 0),
+                                                   QItemSelectionModel::NoUpdate);
     DBGrid1->setFocus();
 }
 
@@ -246,11 +257,13 @@ void TFMbu_lst::fillClassificationList() {
     CBcname->setCurrentIndex(0);
     const QString deal = CBim->currentText();
     if (deal == kAll) return;
-    const QString category = deal == QStringLiteral("임대") ? QStringLiteral("I") : QStringLiteral("M");
+    const QString category =
+        deal == QStringLiteral("임대") ? QStringLiteral("I") : QStringLiteral("M");
     Table codes(QStringLiteral("BUCODE.DB"));
     tableOpen(codes);
     for (codes.first(); !codes.eof(); codes.next()) {
-        if (codes.text(QStringLiteral("gubun")) == category) CBcname->addItem(codes.text(QStringLiteral("code")));
+        if (codes.text(QStringLiteral("gubun")) == category)
+            CBcname->addItem(codes.text(QStringLiteral("code")));
     }
     tableClose(codes);
     CBcname->setCurrentIndex(0);
@@ -266,7 +279,8 @@ void TFMbu_lst::applyGridColumns() {
     model_->refresh();
     applyDisplayWidths(DBGrid1, *model_, QRbudong);
     if (row >= 0 && row < model_->rowCount()) {
-        DBGrid1->selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::NoUpdate);
+        DBGrid1->selectionModel()->setCurrentIndex(model_->index(row, 0),
+                                                   QItemSelectionModel::NoUpdate);
     }
 }
 
@@ -275,15 +289,20 @@ void TFMbu_lst::showSelectionCount() {
     StatusSelected->setText(QStringLiteral("선택: ") + QString::number(selected));
 }
 
-void TFMbu_lst::showTotalAmountWords() { PNnumberStrDisplay->setText(totalAmountCaption(maskedText(EDtotalm))); }
+void TFMbu_lst::showTotalAmountWords() {
+    PNnumberStrDisplay->setText(totalAmountCaption(maskedText(EDtotalm)));
+}
 
-int TFMbu_lst::currentRow() const { return DBGrid1->currentIndex().row(); }
+int TFMbu_lst::currentRow() const {
+    return DBGrid1->currentIndex().row();
+}
 
 void TFMbu_lst::moveGridRow(int row) {
     const int rows = model_->rowCount();
     if (rows == 0) return;
     const QModelIndex index = model_->index(std::clamp(row, 0, rows - 1), 0);
-    DBGrid1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    DBGrid1->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     DBGrid1->scrollTo(index);
 }
 
@@ -313,7 +332,8 @@ void TFMbu_lst::openEntryForm(int mode) {
 
 QString TFMbu_lst::printTitle() const {
     if (showsExpiringLeases()) {
-        return QStringLiteral("[계약만료 예정]:") + EDday1->text() + QStringLiteral(" ~ ") + EDday2->text();
+        return QStringLiteral("[계약만료 예정]:") + EDday1->text() + QStringLiteral(" ~ ") +
+               EDday2->text();
     }
     return QStringLiteral("[검색대상]:") + CBim->currentText() + u'/' + CBcname->currentText();
 }
@@ -372,6 +392,7 @@ void TFMbu_lst::choosePeriod() {
 
 void TFMbu_lst::toggleDetailColumns() {
     const bool show = !QRbudong.field(QStringLiteral("Cname1")).visible;
-    for (const QString& name : listingDetailFields()) QRbudong.field(name).visible = show;
+    for (const QString& name : listingDetailFields())
+        QRbudong.field(name).visible = show;
     applyGridColumns();
 }

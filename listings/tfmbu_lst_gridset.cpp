@@ -48,7 +48,8 @@ void TFMbu_lst::openGridSettings() {
         width->setObjectName(QStringLiteral("EDgridSet%1").arg(i));
         width->setFont(small);
         width->setGeometry(cell.x() + kWidthLeft, cell.y(), kWidthFieldWidth, kFieldHeight);
-        width->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), width));
+        width->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[0-9]{0,3}")), width));
         connect(width, &QLineEdit::textChanged, this, [this, width] { widthFieldChanged(width); });
         box->show();
         width->show();

@@ -31,7 +31,8 @@ Widget* named(Widget* widget, const char* name) {
     return widget;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint = {}) {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption,
+                    const QString& hint = {}) {
     auto* b = named(new QPushButton(caption, parent), name);
     b->setAutoDefault(false);
     if (!hint.isEmpty()) b->setToolTip(hint);
@@ -146,17 +147,20 @@ QFrame* TFMbu_lst::buildSearchPanel() {
     RBscancode = named(new QRadioButton(QStringLiteral("등록순"), PNsearch), "RBscancode");
     RBscancode->setChecked(true);
     sortGroup_ = new QButtonGroup(this);
-    for (QRadioButton* rb : {RBcname, RBadd, RBscancode}) sortGroup_->addButton(rb);
+    for (QRadioButton* rb : {RBcname, RBadd, RBscancode})
+        sortGroup_->addButton(rb);
     auto* sorts = new QHBoxLayout;
     sorts->setSpacing(4);
     sorts->addStretch(1);
     sorts->addWidget(new QLabel(QStringLiteral("정렬:"), PNsearch));
-    for (QRadioButton* rb : {RBcname, RBadd, RBscancode}) sorts->addWidget(rb);
+    for (QRadioButton* rb : {RBcname, RBadd, RBscancode})
+        sorts->addWidget(rb);
     grid->addLayout(sorts, 2, 7, 1, 4);
 
     BTinq = button(PNsearch, "BTinq", QStringLiteral("검색"));
     BTinq->setMinimumHeight(44);
-    BThideView = button(PNsearch, "BThideView", QStringLiteral("다보기"), QStringLiteral("주요항목 보기-감추기"));
+    BThideView = button(PNsearch, "BThideView", QStringLiteral("다보기"),
+                        QStringLiteral("주요항목 보기-감추기"));
     grid->addWidget(BTinq, 0, 11, 2, 1);
     grid->addWidget(BThideView, 2, 11);
     grid->setColumnStretch(12, 1);
@@ -187,7 +191,10 @@ QWidget* TFMbu_lst::buildFilterBar() {
         const char* name;
         const char* text;
         const char* hint;
-    } moves[] = {{"NVfirst", "|◀", "처음"}, {"NVprior", "◀", "이전"}, {"NVnext", "▶", "다음"}, {"NVlast", "▶|", "마지막"}};
+    } moves[] = {{"NVfirst", "|◀", "처음"},
+                 {"NVprior", "◀", "이전"},
+                 {"NVnext", "▶", "다음"},
+                 {"NVlast", "▶|", "마지막"}};
     for (const auto& move : moves) {
         auto* b = named(new QToolButton(DBNavigator1), move.name);
         b->setText(QString::fromUtf8(move.text));
@@ -224,15 +231,20 @@ QWidget* TFMbu_lst::buildButtonBar() {
     BTinp = button(bar, "BTinp", QStringLiteral("등록"));
     BTmod = button(bar, "BTmod", QStringLiteral("수정"));
     BTdel = button(bar, "BTdel", QStringLiteral("삭제"));
-    BTcontract = button(bar, "BTcontract", QStringLiteral("계약"), QStringLiteral("선택된 물건 계약서 작성"));
-    BTprint = button(bar, "BTprint", QStringLiteral("List"), QStringLiteral("현재 검색중인 물건 리스트 출력"));
-    BTpreview = button(bar, "BTpreview", QStringLiteral("미리보기"), QStringLiteral("물건 리스트 미리보기"));
-    BTprint1 = button(bar, "BTprint1", QStringLiteral("카드"), QStringLiteral("현재 검색중인 물건 카드로 출력"));
+    BTcontract = button(bar, "BTcontract", QStringLiteral("계약"),
+                        QStringLiteral("선택된 물건 계약서 작성"));
+    BTprint = button(bar, "BTprint", QStringLiteral("List"),
+                     QStringLiteral("현재 검색중인 물건 리스트 출력"));
+    BTpreview = button(bar, "BTpreview", QStringLiteral("미리보기"),
+                       QStringLiteral("물건 리스트 미리보기"));
+    BTprint1 = button(bar, "BTprint1", QStringLiteral("카드"),
+                      QStringLiteral("현재 검색중인 물건 카드로 출력"));
     BTallprt = button(bar, "BTallprt", QStringLiteral("전항목"), QStringLiteral("전항목 프린트"));
     BTcode = button(bar, "BTcode", QStringLiteral("코드"));
     BTgridSet = button(bar, "BTgridSet", QStringLiteral("설정"));
     BTquit = button(bar, "BTquit", QStringLiteral("종 료"));
-    for (QPushButton* b : {BTinp, BTmod, BTdel, BTcontract, BTprint, BTpreview, BTprint1, BTallprt, BTcode}) {
+    for (QPushButton* b :
+         {BTinp, BTmod, BTdel, BTcontract, BTprint, BTpreview, BTprint1, BTallprt, BTcode}) {
         row->addWidget(b);
     }
     row->addStretch(1);
@@ -246,7 +258,8 @@ void TFMbu_lst::buildStatusBar() {
     StatusBar1->setSizeGripEnabled(false);
     StatusCount = named(new QLabel(QStringLiteral("검색대상: "), StatusBar1), "StatusCount");
     StatusSelected = named(new QLabel(QStringLiteral("선택: "), StatusBar1), "StatusSelected");
-    StatusUnit = named(new QLabel(QStringLiteral("합계금 검색 단위 [백반]"), StatusBar1), "StatusUnit");
+    StatusUnit =
+        named(new QLabel(QStringLiteral("합계금 검색 단위 [백반]"), StatusBar1), "StatusUnit");
     StatusMode = named(new QLabel(StatusBar1), "StatusMode");
     StatusMode->setStyleSheet(QStringLiteral("color: #a00000;"));
     StatusCount->setMinimumWidth(150);
@@ -263,7 +276,8 @@ void TFMbu_lst::buildOverlayPanels() {
     PNnumberStrDisplay->setFrameShape(QFrame::Panel);
     PNnumberStrDisplay->setFrameShadow(QFrame::Raised);
     PNnumberStrDisplay->setAutoFillBackground(true);
-    PNnumberStrDisplay->setStyleSheet(QStringLiteral("background: #ffffe0; color: #000080; padding: 4px;"));
+    PNnumberStrDisplay->setStyleSheet(
+        QStringLiteral("background: #ffffe0; color: #000080; padding: 4px;"));
     PNnumberStrDisplay->hide();
 
     PNgridSet = named(new QFrame(this), "PNgridSet");
@@ -281,8 +295,10 @@ void TFMbu_lst::buildOverlayPanels() {
 
 void TFMbu_lst::placeOverlayPanels() {
     const QRect grid = DBGrid1->geometry();
-    PNnumberStrDisplay->setGeometry(grid.left() + 8, grid.top() + 4, std::min(grid.width() - 16, 760), 30);
-    PNgridSet->move(grid.left() + std::max(0, (grid.width() - PNgridSet->width()) / 2), grid.top() + 20);
+    PNnumberStrDisplay->setGeometry(grid.left() + 8, grid.top() + 4,
+                                    std::min(grid.width() - 16, 760), 30);
+    PNgridSet->move(grid.left() + std::max(0, (grid.width() - PNgridSet->width()) / 2),
+                    grid.top() + 20);
     PNnumberStrDisplay->raise();
     PNgridSet->raise();
 }

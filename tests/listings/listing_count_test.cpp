@@ -12,33 +12,39 @@ class ListingCountTest : public StoreTest {
 protected:
     void SetUp() override {
         StoreTest::SetUp();
-        sql(QStringLiteral("WITH RECURSIVE seq(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM seq WHERE i < 40) "
-                           "INSERT INTO budong (scancode, im, cname, addr, tmprice, reqing, kwanggo, expireday) "
-                           "SELECT printf('K%03d', i), CASE WHEN i % 2 = 0 THEN '임대' ELSE '매매' END, "
-                           "CASE WHEN i % 3 = 0 THEN '상가' ELSE '아파트' END, printf('서울시 %d동', 40 - i), i * 1000, "
-                           "CASE WHEN i % 4 = 0 THEN 'N' ELSE 'Y' END, CASE WHEN i % 5 = 0 THEN 'Y' ELSE 'N' END, "
-                           "printf('2027-01-%02d', i % 28 + 1) FROM seq"));
+        sql(QStringLiteral(
+            "WITH RECURSIVE seq(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM seq WHERE i < 40) "
+            "INSERT INTO budong (scancode, im, cname, addr, tmprice, reqing, kwanggo, expireday) "
+            "SELECT printf('K%03d', i), CASE WHEN i % 2 = 0 THEN '임대' ELSE '매매' END, "
+            "CASE WHEN i % 3 = 0 THEN '상가' ELSE '아파트' END, printf('서울시 %d동', 40 - i), i * "
+            "1000, "
+            "CASE WHEN i % 4 = 0 THEN 'N' ELSE 'Y' END, CASE WHEN i % 5 = 0 THEN 'Y' ELSE 'N' END, "
+            "printf('2027-01-%02d', i % 28 + 1) FROM seq"));
     }
 
     static int steppedRows(Query& query) {
         int rows = 0;
-        for (query.first(); !query.eof(); query.next()) ++rows;
+        for (query.first(); !query.eof(); query.next())
+            ++rows;
         return rows;
     }
 
     QStringList plan(const QString& sql, const QVariantList& values) {
         QSqlQuery query(db().connection());
         query.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + sql);
-        for (int i = 0; i < values.size(); ++i) query.bindValue(i, values[i]);
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values[i]);
         EXPECT_TRUE(query.exec());
         QStringList details;
-        while (query.next()) details.append(query.value(3).toString());
+        while (query.next())
+            details.append(query.value(3).toString());
         return details;
     }
 };
 
 TEST_F(ListingCountTest, CountAgreesWithTheRowsInEverySortOrder) {
-    for (const ListingSortOrder order : {ListingSortOrder::Scancode, ListingSortOrder::Cname, ListingSortOrder::Addr}) {
+    for (const ListingSortOrder order :
+         {ListingSortOrder::Scancode, ListingSortOrder::Cname, ListingSortOrder::Addr}) {
         ListingSearchInput input;
         input.sortOrder = order;
         input.totalmRange = QStringLiteral("     5-    30");
@@ -53,13 +59,16 @@ TEST_F(ListingCountTest, CountAgreesWithTheRowsInEverySortOrder) {
 
 TEST_F(ListingCountTest, LimitAndParametersInTheSortAreKept) {
     Query limited;
-    limited.add(QStringLiteral("select S.\"scancode\" from \"BUDONG.DB\" S order by S.\"scancode\" limit 7"));
+    limited.add(QStringLiteral(
+        "select S.\"scancode\" from \"BUDONG.DB\" S order by S.\"scancode\" limit 7"));
     limited.open();
     EXPECT_EQ(limited.recordCount(), 7);
 
     Query sortedByParameter;
-    sortedByParameter.add(QStringLiteral("select S.\"scancode\" from \"BUDONG.DB\" S where S.\"im\" = :im"));
-    sortedByParameter.add(QStringLiteral(" order by case when S.\"cname\" = :first then 0 else 1 end, S.\"scancode\""));
+    sortedByParameter.add(
+        QStringLiteral("select S.\"scancode\" from \"BUDONG.DB\" S where S.\"im\" = :im"));
+    sortedByParameter.add(QStringLiteral(
+        " order by case when S.\"cname\" = :first then 0 else 1 end, S.\"scancode\""));
     sortedByParameter.setParam(QStringLiteral("im"), QStringLiteral("임대"));
     sortedByParameter.setParam(QStringLiteral("first"), QStringLiteral("상가"));
     sortedByParameter.open();
@@ -68,9 +77,11 @@ TEST_F(ListingCountTest, LimitAndParametersInTheSortAreKept) {
 
     // "order" inside a quoted text or a sub-select is not the closing sort.
     Query quoted;
-    quoted.add(QStringLiteral("select S.\"scancode\" from \"BUDONG.DB\" S where S.\"addr\" <> \"order by\""));
-    quoted.add(QStringLiteral(" and S.\"scancode\" in (select B.\"scancode\" from \"BUDONG.DB\" B "
-                              "order by B.\"scancode\" limit 3)"));
+    quoted.add(QStringLiteral(
+        "select S.\"scancode\" from \"BUDONG.DB\" S where S.\"addr\" <> \"order by\""));
+    quoted.add(
+        QStringLiteral(" and S.\"scancode\" in (select B.\"scancode\" from \"BUDONG.DB\" B "
+                       "order by B.\"scancode\" limit 3)"));
     quoted.open();
     EXPECT_EQ(quoted.recordCount(), 3);
 }
@@ -82,16 +93,22 @@ TEST_F(ListingCountTest, SearchesReadTheListingIndexes) {
     const QVariantList flags{QStringLiteral("Y"), QStringLiteral("N")};
     // Number order straight from the index, without sorting the result.
     const QStringList rows = plan(sql.sql, flags);
-    EXPECT_TRUE(rows.join(u'|').contains(QStringLiteral("budong_search"))) << rows.join(u'|').toStdString();
+    EXPECT_TRUE(rows.join(u'|').contains(QStringLiteral("budong_search")))
+        << rows.join(u'|').toStdString();
     EXPECT_FALSE(rows.join(u'|').contains(QStringLiteral("TEMP B-TREE")));
     // The count without the sort reads the index alone.
     const QString unsorted = sql.sql.left(sql.sql.lastIndexOf(QStringLiteral("order by")));
-    const QStringList count = plan(QStringLiteral("SELECT count(*) FROM (") + unsorted + QStringLiteral(")"), flags);
-    EXPECT_TRUE(count.join(u'|').contains(QStringLiteral("COVERING INDEX"))) << count.join(u'|').toStdString();
+    const QStringList count =
+        plan(QStringLiteral("SELECT count(*) FROM (") + unsorted + QStringLiteral(")"), flags);
+    EXPECT_TRUE(count.join(u'|').contains(QStringLiteral("COVERING INDEX")))
+        << count.join(u'|').toStdString();
 
     Query expiring;
-    buildExpiringLeaseSearch(QStringLiteral("2027-01-01"), QStringLiteral("2027-01-10")).applyTo(expiring);
-    const QStringList lease = plan(expiring.translated().sql, {QStringLiteral("2027-01-01"), QStringLiteral("2027-01-10")});
-    EXPECT_TRUE(lease.join(u'|').contains(QStringLiteral("budong_expireday"))) << lease.join(u'|').toStdString();
+    buildExpiringLeaseSearch(QStringLiteral("2027-01-01"), QStringLiteral("2027-01-10"))
+        .applyTo(expiring);
+    const QStringList lease = plan(expiring.translated().sql,
+                                   {QStringLiteral("2027-01-01"), QStringLiteral("2027-01-10")});
+    EXPECT_TRUE(lease.join(u'|').contains(QStringLiteral("budong_expireday")))
+        << lease.join(u'|').toStdString();
     EXPECT_FALSE(lease.join(u'|').contains(QStringLiteral("TEMP B-TREE")));
 }

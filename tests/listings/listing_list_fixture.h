@@ -49,28 +49,31 @@ protected:
 
     void SetUp() override {
         StoreTest::SetUp();
-        insert({"A001", "매매", "아파트", "역삼래미안", "서울시 강남구 역삼동", "101동 1203호", "김철수", "", "", "김실장",
-                "2026-01-10", "", "Y", "N", 500000, 30, 25, 12});
-        insert({"A002", "임대", "상가", "50%할인상가", "서울시 마포구 합정동", "역삼빌딩 2층", "이영희", "박민수",
-                "합정_타워", "이과장", "2026-03-05", "2026-12-20", "Y", "N", 30000, 0, 40, 1});
-        insert({"A003", "임대", "아파트", "잠실자이", "서울시 송파구 잠실동", "12-3", "최민수", "김영수", "", "박대리",
-                "2026-06-01", "2027-01-07", "Y", "N", 200000, 20, 33, 3});
-        insert({"A004", "매매", "토지", "", "성남시 분당구 정자동", "", "정우성", "", "", "김실장", "2026-07-01",
-                "2026-12-08", "N", "N", 1200000, 300, 0, 0});
-        insert({"A005", "매매", "상가건물", "", "부산시 해운대구 우동", "", "한지민", "", "우동타워", "최부장",
-                "2026-08-01", "2027-01-08", "Y", "Y", 900000, 50, 100, 5});
-        insert({"A006", "임대", "원룸", "", "대전시 서구 둔산동", "", "오세훈", "서지수", "", "실장님",
-                "2026-09-01", "2026-12-07", "Y", "N", 0, 0, 8, 2});
+        insert({"A001", "매매", "아파트", "역삼래미안", "서울시 강남구 역삼동", "101동 1203호",
+                "김철수", "", "", "김실장", "2026-01-10", "", "Y", "N", 500000, 30, 25, 12});
+        insert({"A002", "임대", "상가", "50%할인상가", "서울시 마포구 합정동", "역삼빌딩 2층",
+                "이영희", "박민수", "합정_타워", "이과장", "2026-03-05", "2026-12-20", "Y", "N",
+                30000, 0, 40, 1});
+        insert({"A003", "임대", "아파트", "잠실자이", "서울시 송파구 잠실동", "12-3", "최민수",
+                "김영수", "", "박대리", "2026-06-01", "2027-01-07", "Y", "N", 200000, 20, 33, 3});
+        insert({"A004", "매매", "토지", "", "성남시 분당구 정자동", "", "정우성", "", "", "김실장",
+                "2026-07-01", "2026-12-08", "N", "N", 1200000, 300, 0, 0});
+        insert({"A005", "매매", "상가건물", "", "부산시 해운대구 우동", "", "한지민", "",
+                "우동타워", "최부장", "2026-08-01", "2027-01-08", "Y", "Y", 900000, 50, 100, 5});
+        insert({"A006", "임대", "원룸", "", "대전시 서구 둔산동", "", "오세훈", "서지수", "",
+                "실장님", "2026-09-01", "2026-12-07", "Y", "N", 0, 0, 8, 2});
     }
 
     void insert(const Listing& l) {
         const auto t = [](const char* text) { return QString::fromUtf8(text); };
-        sql(QStringLiteral("INSERT INTO budong (scancode, im, cname, cname1, addr, addr1, name, name1, buildname, man, "
-                           "inday, expireday, reqing, kwanggo, tmprice, dpung, gpung, stair, totalm) "
-                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0)"),
-            {t(l.scancode), t(l.im), t(l.cname), t(l.cname1), t(l.addr), t(l.addr1), t(l.name), t(l.name1),
-             t(l.buildname), t(l.man), t(l.inday), t(l.expireday), t(l.reqing), t(l.kwanggo), l.tmprice, l.dpung,
-             l.gpung, l.stair});
+        sql(QStringLiteral(
+                "INSERT INTO budong (scancode, im, cname, cname1, addr, addr1, name, name1, "
+                "buildname, man, "
+                "inday, expireday, reqing, kwanggo, tmprice, dpung, gpung, stair, totalm) "
+                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0)"),
+            {t(l.scancode), t(l.im), t(l.cname), t(l.cname1), t(l.addr), t(l.addr1), t(l.name),
+             t(l.name1), t(l.buildname), t(l.man), t(l.inday), t(l.expireday), t(l.reqing),
+             t(l.kwanggo), l.tmprice, l.dpung, l.gpung, l.stair});
     }
 
     // A form shown and active, after its first activation.
@@ -104,7 +107,9 @@ protected:
         return keys;
     }
 
-    static QString statusCount(QWidget& form) { return control<QLabel>(form, "StatusCount")->text(); }
+    static QString statusCount(QWidget& form) {
+        return control<QLabel>(form, "StatusCount")->text();
+    }
 
     // The grid's text in the column titled `title`.
     static QString cell(QWidget& form, int row, const QString& title) {
@@ -129,7 +134,8 @@ protected:
 
     static void selectRow(QWidget& form, int row) {
         auto* grid = control<QTableView>(form, "DBGrid1");
-        grid->selectionModel()->setCurrentIndex(grid->model()->index(row, 0),
-                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        grid->selectionModel()->setCurrentIndex(
+            grid->model()->index(row, 0),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 };

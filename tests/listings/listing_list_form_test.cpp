@@ -33,7 +33,7 @@ protected:
     }
 
     static const QList<const char*>& rowButtons() {
-        static const QList<const char*> names = {"BTmod",  "BTdel",   "BTprint", "BTprint1",
+        static const QList<const char*> names = {"BTmod",      "BTdel",    "BTprint", "BTprint1",
                                                  "BTcontract", "BTallprt", "BTpict"};
         return names;
     }
@@ -57,13 +57,16 @@ TEST_F(ListingListSearchTest, ActivationShowsTheRequestedUnadvertisedListingsInN
 
     EXPECT_EQ(shown(*form), (QStringList{"A001", "A002", "A003", "A006"}));
     EXPECT_EQ(statusCount(*form), QStringLiteral("검색대상: 4"));
-    EXPECT_EQ(control<QLabel>(*form, "StatusUnit")->text(), QStringLiteral("합계금 검색 단위 [백반]"));
-    for (const char* name : rowButtons()) EXPECT_TRUE(control<QPushButton>(*form, name)->isEnabled()) << name;
+    EXPECT_EQ(control<QLabel>(*form, "StatusUnit")->text(),
+              QStringLiteral("합계금 검색 단위 [백반]"));
+    for (const char* name : rowButtons())
+        EXPECT_TRUE(control<QPushButton>(*form, name)->isEnabled()) << name;
     EXPECT_TRUE(control<QPushButton>(*form, "BTinp")->isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), control<QTableView>(*form, "DBGrid1"));
 
     // The default columns with their titles; integers grouped, zero blank.
-    EXPECT_EQ(columnTitles(*form).mid(0, 6), (QStringList{"접수일", "구분", "분류", "대지평수", "건평", "층수"}));
+    EXPECT_EQ(columnTitles(*form).mid(0, 6),
+              (QStringList{"접수일", "구분", "분류", "대지평수", "건평", "층수"}));
     EXPECT_EQ(columnTitles(*form).size(), 18);
     EXPECT_EQ(cell(*form, 0, QStringLiteral("매매가")), QStringLiteral("500,000"));
     EXPECT_EQ(cell(*form, 3, QStringLiteral("매매가")), QString());
@@ -96,11 +99,15 @@ TEST_F(ListingListSearchTest, DealAndKindComeFromTheDropDownLists) {
 }
 
 TEST_F(ListingListSearchTest, TextConditionsMatchTypedTextLiterally) {
-    EXPECT_EQ(searchWith([](QWidget& f) { type(f, "EDcname1", QStringLiteral("래미안")); }), QStringList{"A001"});
+    EXPECT_EQ(searchWith([](QWidget& f) { type(f, "EDcname1", QStringLiteral("래미안")); }),
+              QStringList{"A001"});
     // A typed percent sign or underscore is that character, not a wildcard.
-    EXPECT_EQ(searchWith([](QWidget& f) { type(f, "EDcname1", QStringLiteral("%")); }), QStringList{"A002"});
-    EXPECT_EQ(searchWith([](QWidget& f) { type(f, "EDbuildname", QStringLiteral("_")); }), QStringList{"A002"});
-    EXPECT_EQ(searchWith([](QWidget& f) { type(f, "EDbuildname", QStringLiteral("'")); }), QStringList{});
+    EXPECT_EQ(searchWith([](QWidget& f) { type(f, "EDcname1", QStringLiteral("%")); }),
+              QStringList{"A002"});
+    EXPECT_EQ(searchWith([](QWidget& f) { type(f, "EDbuildname", QStringLiteral("_")); }),
+              QStringList{"A002"});
+    EXPECT_EQ(searchWith([](QWidget& f) { type(f, "EDbuildname", QStringLiteral("'")); }),
+              QStringList{});
     // Owner or tenant.
     EXPECT_EQ(searchWith([](QWidget& f) { type(f, "EDname1", QStringLiteral("민수")); }),
               (QStringList{"A002", "A003"}));
@@ -108,12 +115,15 @@ TEST_F(ListingListSearchTest, TextConditionsMatchTypedTextLiterally) {
     EXPECT_EQ(searchWith([](QWidget& f) { type(f, "EDaddr", QStringLiteral("역삼")); }),
               (QStringList{"A001", "A002"}));
     // The agent's name ends with the text.
-    EXPECT_EQ(searchWith([](QWidget& f) { type(f, "EDman", QStringLiteral("실장")); }), QStringList{"A001"});
+    EXPECT_EQ(searchWith([](QWidget& f) { type(f, "EDman", QStringLiteral("실장")); }),
+              QStringList{"A001"});
 }
 
 TEST_F(ListingListSearchTest, RangesNarrowByEachBound) {
     // 합계금 in millions: 100..600 million won is 100,000..600,000 thousand.
-    EXPECT_EQ(searchWith([](QWidget& f) { control<QLineEdit>(f, "EDtotalm")->setText(QStringLiteral("100-600")); }),
+    EXPECT_EQ(searchWith([](QWidget& f) {
+                  control<QLineEdit>(f, "EDtotalm")->setText(QStringLiteral("100-600"));
+              }),
               (QStringList{"A001", "A003"}));
     EXPECT_EQ(searchWith([](QWidget& f) {
                   auto* amount = control<QLineEdit>(f, "EDtotalm");
@@ -121,11 +131,17 @@ TEST_F(ListingListSearchTest, RangesNarrowByEachBound) {
                   QTest::keyClicks(amount, "1");
               }),
               QStringList{"A006"});
-    EXPECT_EQ(searchWith([](QWidget& f) { control<QLineEdit>(f, "EDdpung")->setText(QStringLiteral("20-30")); }),
+    EXPECT_EQ(searchWith([](QWidget& f) {
+                  control<QLineEdit>(f, "EDdpung")->setText(QStringLiteral("20-30"));
+              }),
               (QStringList{"A001", "A003"}));
-    EXPECT_EQ(searchWith([](QWidget& f) { control<QLineEdit>(f, "EDgpung")->setText(QStringLiteral("30-")); }),
+    EXPECT_EQ(searchWith([](QWidget& f) {
+                  control<QLineEdit>(f, "EDgpung")->setText(QStringLiteral("30-"));
+              }),
               (QStringList{"A002", "A003"}));
-    EXPECT_EQ(searchWith([](QWidget& f) { control<QLineEdit>(f, "EDstair")->setText(QStringLiteral("03-")); }),
+    EXPECT_EQ(searchWith([](QWidget& f) {
+                  control<QLineEdit>(f, "EDstair")->setText(QStringLiteral("03-"));
+              }),
               (QStringList{"A001", "A003"}));
 }
 
@@ -151,7 +167,8 @@ TEST_F(ListingListSearchTest, FlagsAndDatesNarrowTheList) {
 TEST_F(ListingListSearchTest, SortOrders) {
     EXPECT_EQ(searchWith([](QWidget& f) { control<QRadioButton>(f, "RBadd")->setChecked(true); }),
               (QStringList{"A006", "A001", "A002", "A003"}));
-    const QStringList byKind = searchWith([](QWidget& f) { control<QRadioButton>(f, "RBcname")->setChecked(true); });
+    const QStringList byKind =
+        searchWith([](QWidget& f) { control<QRadioButton>(f, "RBcname")->setChecked(true); });
     ASSERT_EQ(byKind.size(), 4);
     EXPECT_EQ(byKind.first(), QStringLiteral("A002"));  // 상가, 아파트 ×2, 원룸
     EXPECT_EQ(byKind.last(), QStringLiteral("A006"));
@@ -163,12 +180,14 @@ TEST_F(ListingListSearchTest, EmptyResultDisablesTheRowButtons) {
     click(*form, "BTinq");
     EXPECT_TRUE(shown(*form).isEmpty());
     EXPECT_EQ(statusCount(*form), QStringLiteral("검색대상: 0"));
-    for (const char* name : rowButtons()) EXPECT_FALSE(control<QPushButton>(*form, name)->isEnabled()) << name;
+    for (const char* name : rowButtons())
+        EXPECT_FALSE(control<QPushButton>(*form, name)->isEnabled()) << name;
     EXPECT_TRUE(control<QPushButton>(*form, "BTinp")->isEnabled());
 
     control<QLineEdit>(*form, "EDcname1")->clear();
     click(*form, "BTinq");
-    for (const char* name : rowButtons()) EXPECT_TRUE(control<QPushButton>(*form, name)->isEnabled()) << name;
+    for (const char* name : rowButtons())
+        EXPECT_TRUE(control<QPushButton>(*form, name)->isEnabled()) << name;
 }
 
 TEST_F(ListingListSearchTest, RangeWithABlankBetweenDigitsIsRefusedAndNothingIsSearched) {
@@ -225,8 +244,10 @@ TEST_F(ListingListSearchTest, SelectionCountAndNavigator) {
     auto form = openForm();
     auto* grid = control<QTableView>(*form, "DBGrid1");
     auto* selection = grid->selectionModel();
-    selection->select(grid->model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    selection->select(grid->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    selection->select(grid->model()->index(0, 0),
+                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    selection->select(grid->model()->index(2, 0),
+                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
     EXPECT_EQ(control<QLabel>(*form, "StatusSelected")->text(), QStringLiteral("선택: 2"));
 
     QTest::mouseClick(control<QToolButton>(*form, "NVlast"), Qt::LeftButton);
@@ -249,7 +270,8 @@ TEST_F(ListingListSearchTest, ExpiringLeasesShowEveryListingEndingWithinThirtyDa
     EXPECT_TRUE(form->showsExpiringLeases());
     auto* mode = control<QLabel>(*form, "StatusMode");
     EXPECT_TRUE(mode->isVisible());
-    EXPECT_TRUE(mode->text().contains(QStringLiteral("2026-12-08 ~ 2027-01-07"))) << mode->text().toStdString();
+    EXPECT_TRUE(mode->text().contains(QStringLiteral("2026-12-08 ~ 2027-01-07")))
+        << mode->text().toStdString();
     EXPECT_EQ(control<QLineEdit>(*form, "EDday1")->text(), QStringLiteral("2026-12-08"));
     EXPECT_EQ(control<QLineEdit>(*form, "EDday2")->text(), QStringLiteral("2027-01-07"));
     EXPECT_TRUE(control<QRadioButton>(*form, "RBexpireday")->isChecked());

@@ -51,8 +51,8 @@ protected:
 
     // Opens the entry form with `button` (or a double click on `row`) and
     // lets `inside` act while it is open.
-    Handed openEntry(TFMbu_lst& form, const char* button, const std::function<void(TFMbu_imd&)>& inside = {},
-                     int doubleClickRow = -1) {
+    Handed openEntry(TFMbu_lst& form, const char* button,
+                     const std::function<void(TFMbu_imd&)>& inside = {}, int doubleClickRow = -1) {
         Handed handed;
         ModalHandler handler([&](QWidget* modal) {
             auto* entry = qobject_cast<TFMbu_imd*>(modal);
@@ -126,8 +126,10 @@ TEST_F(ListingListToolsTest, SettingsPanelWritesVisibilityAndWidths) {
     const GridSettings written = readGridSettings(kListingGridSection);
     EXPECT_EQ(written.visible, QStringLiteral("10110011111001111111000000000111"));
     EXPECT_EQ(written.visible.size(), 32);
-    EXPECT_EQ(written.widths, QStringLiteral("17,10,7,2,12,15,11,11,11,11,11,17,17,11,11,11,11,11,10,10,15,17,17,17,17,"
-                                             "10,10,10,10,11,10,10,"));
+    EXPECT_EQ(
+        written.widths,
+        QStringLiteral("17,10,7,2,12,15,11,11,11,11,11,17,17,11,11,11,11,11,10,10,15,17,17,17,17,"
+                       "10,10,10,10,11,10,10,"));
     EXPECT_TRUE(readSettingsFile().startsWith(QStringLiteral("[BU_LST]\nVisible=1011")));
     EXPECT_EQ(columnTitles(*form).first(), QStringLiteral("등록코드"));
     EXPECT_FALSE(columnTitles(*form).contains(QStringLiteral("접수일")));
@@ -141,8 +143,9 @@ TEST_F(ListingListToolsTest, SettingsPanelWritesVisibilityAndWidths) {
 }
 
 TEST_F(ListingListToolsTest, SettingsKeepOtherSectionsAndSurviveADamagedFile) {
-    writeSettingsFile(QStringLiteral("[OTHER]\nKey=1\n\n[BU_LST]\nVisible=11111111111111111111111111111111111111\n"
-                                     "Width=x,,-3,6,\n"));
+    writeSettingsFile(QStringLiteral(
+        "[OTHER]\nKey=1\n\n[BU_LST]\nVisible=11111111111111111111111111111111111111\n"
+        "Width=x,,-3,6,\n"));
     auto form = openForm();
     EXPECT_TRUE(dlg().errors.isEmpty());
     EXPECT_EQ(columnTitles(*form).size(), 32);
@@ -153,7 +156,8 @@ TEST_F(ListingListToolsTest, SettingsKeepOtherSectionsAndSurviveADamagedFile) {
     click(*form, "BTgridSet");
     click(*form, "BTgridSetClose");
     const QString file = readSettingsFile();
-    EXPECT_TRUE(file.startsWith(QStringLiteral("[OTHER]\nKey=1\n\n[BU_LST]\nVisible=11111111111111111111111111111111\n")))
+    EXPECT_TRUE(file.startsWith(
+        QStringLiteral("[OTHER]\nKey=1\n\n[BU_LST]\nVisible=11111111111111111111111111111111\n")))
         << file.toStdString();
 }
 
@@ -161,8 +165,8 @@ TEST_F(ListingListToolsTest, ShowMoreTogglesTheNineDetailColumns) {
     auto form = openForm();
     click(*form, "BThideView");
     EXPECT_EQ(columnTitles(*form).size(), 27);
-    for (const char* title : {"부동산명", "건물명", "회사전화", "회사전화(임차)", "집전화", "집전화(임차)", "휴대폰(소유)",
-                              "휴대폰(임차)", "주   소"}) {
+    for (const char* title : {"부동산명", "건물명", "회사전화", "회사전화(임차)", "집전화",
+                              "집전화(임차)", "휴대폰(소유)", "휴대폰(임차)", "주   소"}) {
         EXPECT_TRUE(columnTitles(*form).contains(QString::fromUtf8(title))) << title;
     }
     EXPECT_EQ(cell(*form, 0, QStringLiteral("주   소")), QStringLiteral("서울시 강남구 역삼동"));
@@ -177,7 +181,7 @@ TEST_F(ListingListToolsTest, ListPrintsTheResultLandscapeWithWiderKindAndAddress
     const RecordingPrintDevice& device = *dlg().printed.front();
     EXPECT_EQ(device.jobTitle(), QStringLiteral("물건 LIST"));
     ASSERT_FALSE(device.ops(Op::Orient).isEmpty());
-    EXPECT_EQ(device.ops(Op::Orient).first().pen, 2);  // landscape for the job
+    EXPECT_EQ(device.ops(Op::Orient).first().pen, 2);                     // landscape for the job
     EXPECT_EQ(device.orientation(), PrintDevice::Orientation::Portrait);  // and back afterwards
     EXPECT_TRUE(textOp(device, QStringLiteral("물건 LIST")).has_value());
     EXPECT_TRUE(textOp(device, QStringLiteral("[검색대상]:전체/전체")).has_value());
@@ -213,7 +217,8 @@ TEST_F(ListingListToolsTest, CancelledPrinterDialogPrintsNothingAndPreviewShowsT
     deal->setCurrentIndex(deal->findText(QStringLiteral("임대")));
     click(*form, "BTpreview");
     ASSERT_EQ(dlg().previewed.size(), 1u);
-    EXPECT_TRUE(textOp(*dlg().previewed.front(), QStringLiteral("[검색대상]:임대/전체")).has_value());
+    EXPECT_TRUE(
+        textOp(*dlg().previewed.front(), QStringLiteral("[검색대상]:임대/전체")).has_value());
 }
 
 TEST_F(ListingListToolsTest, FullReportCopyHoldsTheCurrentResultInItsOrder) {
@@ -223,10 +228,13 @@ TEST_F(ListingListToolsTest, FullReportCopyHoldsTheCurrentResultInItsOrder) {
     click(*form, "BTallprt");
     EXPECT_TRUE(dlg().errors.isEmpty());
     EXPECT_EQ(rows(QStringLiteral("all_list")), 4);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(scancode, ',') FROM (SELECT scancode FROM all_list ORDER BY rowid)"))
+    EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(scancode, ',') FROM (SELECT scancode FROM "
+                                    "all_list ORDER BY rowid)"))
                   .toString(),
               QStringLiteral("A006,A001,A002,A003"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT tmprice FROM all_list WHERE scancode = 'A001'")).toInt(), 500000);
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT tmprice FROM all_list WHERE scancode = 'A001'")).toInt(),
+        500000);
     // A second copy replaces the first.
     control<QCheckBox>(*form, "CKBreqing")->setChecked(false);
     click(*form, "BTinq");
@@ -237,8 +245,8 @@ TEST_F(ListingListToolsTest, FullReportCopyHoldsTheCurrentResultInItsOrder) {
 TEST_F(ListingListToolsTest, EntryFormModesFollowTheButtonAndTheListIsSearchedAgain) {
     auto form = openForm();
     const Handed added = openEntry(*form, "BTinp", [this](TFMbu_imd&) {
-        insert({"A007", "임대", "상가", "", "서울시 중구 명동", "", "", "", "", "", "2026-12-08", "", "Y", "N", 1, 1,
-                1, 1});
+        insert({"A007", "임대", "상가", "", "서울시 중구 명동", "", "", "", "", "", "2026-12-08",
+                "", "Y", "N", 1, 1, 1, 1});
     });
     EXPECT_EQ(added.mode, 1);
     EXPECT_TRUE(added.scancode.isEmpty());

@@ -1,6 +1,6 @@
+#include "listings/listing_search.h"
 #include "data/query.h"
 #include "listings/listing_columns.h"
-#include "listings/listing_search.h"
 #include "listings/total_amount_words.h"
 
 #include <gtest/gtest.h>
@@ -41,11 +41,13 @@ TEST(ListingColumns, SelectListAndGridFields) {
     EXPECT_TRUE(fields[18].displayFormat.isEmpty());  // 준공일 is text
     EXPECT_EQ(fields[31].name, QStringLiteral("Lastday"));
     int shown = 0;
-    for (const FieldDef& field : fields) shown += field.visible ? 1 : 0;
+    for (const FieldDef& field : fields)
+        shown += field.visible ? 1 : 0;
     EXPECT_EQ(shown, 18);
     // Every grid field is a column of the select list.
     for (const FieldDef& field : fields) {
-        EXPECT_TRUE(listingQueryColumns().contains(field.name.toLower())) << field.name.toStdString();
+        EXPECT_TRUE(listingQueryColumns().contains(field.name.toLower()))
+            << field.name.toStdString();
     }
 }
 
@@ -53,9 +55,9 @@ TEST(ListingSearch, EmptyPanelGivesFlagsAndNumberOrder) {
     const ListingStatement statement = buildListingSearch({});
     ASSERT_TRUE(statement.ok());
     EXPECT_EQ(statement.lines.mid(0, 34), listingSelectLines());
-    EXPECT_EQ(conditionLines(statement),
-              (QStringList{QStringLiteral(" where S.\"reqing\" = :p14"), QStringLiteral(" and S.\"kwanggo\" = :p15"),
-                           QStringLiteral(" order by S.\"scancode\"")}));
+    EXPECT_EQ(conditionLines(statement), (QStringList{QStringLiteral(" where S.\"reqing\" = :p14"),
+                                                      QStringLiteral(" and S.\"kwanggo\" = :p15"),
+                                                      QStringLiteral(" order by S.\"scancode\"")}));
     ASSERT_EQ(statement.params.size(), 2);
     EXPECT_EQ(statement.param(QStringLiteral("p14")), QVariant(QStringLiteral("Y")));
     EXPECT_EQ(statement.param(QStringLiteral("p15")), QVariant(QStringLiteral("N")));
@@ -83,12 +85,14 @@ TEST(ListingSearch, DropDownChoicesAreBoundAndJoinedInPanelOrder) {
     input.cname1 = QStringLiteral("래미안");
     const ListingStatement statement = buildListingSearch(input);
     EXPECT_EQ(conditionLines(statement).mid(0, 3),
-              (QStringList{QStringLiteral(" where S.\"im\" = :p1"), QStringLiteral(" and S.\"cname\" = :p2"),
+              (QStringList{QStringLiteral(" where S.\"im\" = :p1"),
+                           QStringLiteral(" and S.\"cname\" = :p2"),
                            QStringLiteral(" and S.\"cname1\" like :p3")}));
     EXPECT_EQ(statement.param(QStringLiteral("p1")), QVariant(QStringLiteral("임대")));
     EXPECT_EQ(statement.param(QStringLiteral("p2")), QVariant(QStringLiteral("상가\"주택")));
     EXPECT_EQ(statement.param(QStringLiteral("p3")), QVariant(QStringLiteral("%래미안%")));
-    for (const QString& line : statement.lines) EXPECT_FALSE(line.contains(QStringLiteral("상가")));
+    for (const QString& line : statement.lines)
+        EXPECT_FALSE(line.contains(QStringLiteral("상가")));
 
     // "전체" in either list adds no condition.
     input.im = QStringLiteral("전체");
@@ -119,8 +123,10 @@ TEST(ListingSearch, RangesTakeEachBoundOnItsOwn) {
     areas.gpungRange = QStringLiteral("12   -     ");
     const ListingStatement all = buildListingSearch(areas);
     EXPECT_EQ(conditionLines(all).mid(0, 4),
-              (QStringList{QStringLiteral(" where S.\"tmprice\" >= :tm1"), QStringLiteral(" and S.\"dpung\" >= :tm3"),
-                           QStringLiteral(" and S.\"dpung\" <= :tm4"), QStringLiteral(" and S.\"gpung\" >= :tm5")}));
+              (QStringList{QStringLiteral(" where S.\"tmprice\" >= :tm1"),
+                           QStringLiteral(" and S.\"dpung\" >= :tm3"),
+                           QStringLiteral(" and S.\"dpung\" <= :tm4"),
+                           QStringLiteral(" and S.\"gpung\" >= :tm5")}));
     EXPECT_EQ(all.param(QStringLiteral("tm1")), QVariant(qint64(10000)));
     EXPECT_EQ(all.param(QStringLiteral("tm3")), QVariant(qint64(30)));
     EXPECT_EQ(all.param(QStringLiteral("tm4")), QVariant(qint64(100)));
@@ -156,7 +162,8 @@ TEST(ListingSearch, NameAndAddressSpanTwoLinesWithOneJoiner) {
     input.addr = QStringLiteral("역삼");
     const ListingStatement statement = buildListingSearch(input);
     EXPECT_EQ(conditionLines(statement).mid(0, 4),
-              (QStringList{QStringLiteral(" where (S.\"name1\" like :p12 "), QStringLiteral("or S.\"name\" like :p12)"),
+              (QStringList{QStringLiteral(" where (S.\"name1\" like :p12 "),
+                           QStringLiteral("or S.\"name\" like :p12)"),
                            QStringLiteral(" and (S.\"addr\" like :p13"),
                            QStringLiteral(" or S.\"addr1\" like :p13)")}));
     EXPECT_EQ(statement.param(QStringLiteral("p12")), QVariant(QStringLiteral("%김%")));
@@ -185,7 +192,8 @@ TEST(ListingSearch, DatesFilterLeaseEndUnlessReceiptIsChosen) {
     const ListingStatement lease = buildListingSearch(input);
     const QStringList lines = conditionLines(lease);
     EXPECT_EQ(lines.mid(lines.size() - 3, 2),
-              (QStringList{QStringLiteral(" and S.\"expireday\" >= :d1"), QStringLiteral(" and S.\"expireday\" <= :d2")}));
+              (QStringList{QStringLiteral(" and S.\"expireday\" >= :d1"),
+                           QStringLiteral(" and S.\"expireday\" <= :d2")}));
     EXPECT_EQ(lease.param(QStringLiteral("d1")), QVariant(QStringLiteral("2026-01-01")));
     EXPECT_EQ(lease.param(QStringLiteral("d2")), QVariant(QStringLiteral("2026-12-31")));
 
@@ -200,7 +208,8 @@ TEST(ListingSearch, ExpiringLeasesIgnoreTheFlagsAndSortByLeaseEnd) {
     const ListingStatement statement =
         buildExpiringLeaseSearch(QStringLiteral("2026-12-08"), QStringLiteral("2027-01-07"));
     EXPECT_EQ(conditionLines(statement),
-              (QStringList{QStringLiteral(" where S.\"expireday\" >= :d1"), QStringLiteral(" and S.\"expireday\" <= :d2"),
+              (QStringList{QStringLiteral(" where S.\"expireday\" >= :d1"),
+                           QStringLiteral(" and S.\"expireday\" <= :d2"),
                            QStringLiteral(" order by S.\"expireday\", S.\"scancode\"")}));
     EXPECT_EQ(statement.param(QStringLiteral("d1")), QVariant(QStringLiteral("2026-12-08")));
     EXPECT_EQ(statement.param(QStringLiteral("d2")), QVariant(QStringLiteral("2027-01-07")));
@@ -224,6 +233,7 @@ TEST(ListingSearch, AppliesToAQueryReplacingTheOldStatement) {
 TEST(TotalAmountWords, BothBoundsAsWonInWords) {
     EXPECT_EQ(totalAmountCaption(QStringLiteral("    12-   300")),
               QStringLiteral("합계금▶ 일천이백만 >> 삼억  "));
-    EXPECT_EQ(totalAmountCaption(QStringLiteral("      -     5")), QStringLiteral("합계금▶  >> 오백만"));
+    EXPECT_EQ(totalAmountCaption(QStringLiteral("      -     5")),
+              QStringLiteral("합계금▶  >> 오백만"));
     EXPECT_EQ(totalAmountCaption(QStringLiteral("1 2   -      ")), QStringLiteral("합계금▶  >> "));
 }
