@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/main_actions.h"
 #include "app/startup.h"
 #include "app/tfmbu_main.h"
 #include "common/dialogs.h"
@@ -63,6 +64,7 @@ int runQuarnel(int argc, char** argv) {
         // The main window comes before the data module: its person code lists
         // reach the store through the alias alone.
         TFMbu_main mainWindow;
+        connectMainActions(mainWindow);
         try {
             TDM1::create();
             loadStartingPostalCodes();

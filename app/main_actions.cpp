@@ -1,0 +1,28 @@
+#include "app/main_actions.h"
+
+#include "app/tfmbu_main.h"
+#include "common/action_guard.h"
+#include "listings/tfmbu_lst.h"
+
+#include <QObject>
+
+namespace {
+void openListings(TFMbu_main* mainWindow) {
+    TFMbu_lst form(mainWindow);
+    form.exec();
+}
+
+void openExpiringLeases(TFMbu_main* mainWindow) {
+    TFMbu_lst form(mainWindow);
+    form.showExpiringLeases(30);
+    form.exec();
+}
+}  // namespace
+
+void connectMainActions(TFMbu_main& mainWindow) {
+    TFMbu_main* window = &mainWindow;
+    QObject::connect(window, &TFMbu_main::listingsRequested, window,
+                     guarded([window] { openListings(window); }));
+    QObject::connect(window, &TFMbu_main::expiringLeasesRequested, window,
+                     guarded([window] { openExpiringLeases(window); }));
+}
