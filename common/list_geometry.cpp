@@ -11,14 +11,14 @@ int numberColumnDigits(int rowCount) {
     return std::max(3, digits);
 }
 
-ListGeometry listGeometry(const ListPrintSpec& spec, const MmScale& scale, int rowCount) {
+ListGeometry listGeometry(const ListPrintOptions& options, const MmScale& scale, int rowCount) {
     ListGeometry g;
     g.paddingX = roundHalfEven(scale.dx / 2.0);
     g.paddingY = roundHalfEven(scale.dy / 2.0);
-    g.x0 = spec.leftMm * scale.dx + 10;
-    g.y0 = (spec.topMm + 20) * scale.dy;
-    g.rowHeight = spec.rowHeightMm * scale.dy;
-    g.rowsPerPage = std::max(1, spec.rowsPerPage);
+    g.x0 = options.leftMm * scale.dx + 10;
+    g.y0 = (options.topMm + 20) * scale.dy;
+    g.rowHeight = options.rowHeightMm * scale.dy;
+    g.rowsPerPage = std::max(1, options.rowsPerPage);
     g.tableHeight = (g.rowsPerPage + 1) * g.rowHeight;
     g.rowCount = std::max(0, rowCount);
     g.numberDigits = numberColumnDigits(g.rowCount);

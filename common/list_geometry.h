@@ -2,7 +2,7 @@
 
 #include "common/mm_scale.h"
 
-struct ListPrintSpec;
+struct ListPrintOptions;
 
 // Where the ruled table of a list lies on the page, in printer dots, and how
 // its rows fall onto pages.
@@ -32,4 +32,4 @@ int numberColumnDigits(int rowCount);
 
 // The geometry of a list of `rowCount` rows. Rows per page below one count
 // as one, so that every page takes at least one row.
-ListGeometry listGeometry(const ListPrintSpec& spec, const MmScale& scale, int rowCount);
+ListGeometry listGeometry(const ListPrintOptions& options, const MmScale& scale, int rowCount);

@@ -60,8 +60,8 @@ QString fieldText(const FieldDef& field, const QVariant& value) {
 // clean-up belongs to printList, so that it runs whatever happens here.
 class ListJob {
   public:
-    ListJob(PrintDevice& device, Query& dataSet, const ListPrintSpec& spec)
-        : device_(device), dataSet_(dataSet), spec_(spec) {}
+    ListJob(PrintDevice& device, Query& dataSet, const ListPrintOptions& options)
+        : device_(device), dataSet_(dataSet), options_(options) {}
 
     void run() {
         setUp();
@@ -75,17 +75,17 @@ class ListJob {
 
   private:
     void setUp() {
-        device_.setJobTitle(spec_.heading);
-        device_.setOrientation(spec_.orientation == 1 ? PrintDevice::Orientation::Portrait
+        device_.setJobTitle(options_.heading);
+        device_.setOrientation(options_.orientation == 1 ? PrintDevice::Orientation::Portrait
                                                       : PrintDevice::Orientation::Landscape);
         scale_ = millimetreScale(device_);
         device_.setFontName(tableFontName());
-        rowFontSize_ = fitFont(device_, spec_.rowHeightMm, scale_);
+        rowFontSize_ = fitFont(device_, options_.rowHeightMm, scale_);
         device_.setTextColor(listTextColour());
         device_.beginJob();
         dataSet_.first();
-        geometry_ = listGeometry(spec_, scale_, dataSet_.recordCount());
-        fieldCount_ = std::clamp(spec_.fieldCount, 0, dataSet_.fieldCount());
+        geometry_ = listGeometry(options_, scale_, dataSet_.recordCount());
+        fieldCount_ = std::clamp(options_.fieldCount, 0, dataSet_.fieldCount());
         dataSet_.first();
     }
 
@@ -134,8 +134,8 @@ class ListJob {
     void drawHeading(int tableWidth) {
         fitFont(device_, kHeadingMm, scale_);
         const int letter = device_.textWidth(QStringLiteral("W"));
-        const int x = geometry_.x0 + tableWidth / 2 - (letter * cp949ByteLength(spec_.heading)) / 2;
-        drawText({notLeftOfTable(x), spec_.topMm * scale_.dy}, spec_.heading);
+        const int x = geometry_.x0 + tableWidth / 2 - (letter * cp949ByteLength(options_.heading)) / 2;
+        drawText({notLeftOfTable(x), options_.topMm * scale_.dy}, options_.heading);
     }
 
     void drawPrintStamp(int tableWidth) {
@@ -149,7 +149,7 @@ class ListJob {
 
     void drawTitle() {
         fitFont(device_, kTitleMm, scale_);
-        drawText({geometry_.x0, geometry_.y0 - 5 * scale_.dy}, spec_.title);
+        drawText({geometry_.x0, geometry_.y0 - 5 * scale_.dy}, options_.title);
     }
 
     // The title row and the rows of this page; the frame is closed at the
@@ -185,7 +185,7 @@ class ListJob {
         for (int i = 0; i < g.rowsPerPage && !dataSet_.eof(); ++i) {
             const int y = g.lineY(i + 1) + g.paddingY;
             ++rowNumber_;
-            if (spec_.numberRows != 0)
+            if (options_.numberRows != 0)
                 drawRowNumber(y);
             for (const Column& column : table.columns) {
                 const QString text =
@@ -204,19 +204,19 @@ class ListJob {
     }
 
     void drawBelowLastTable() {
-        if (spec_.footer.contains(QStringLiteral("db"))) {
+        if (options_.footer.contains(QStringLiteral("db"))) {
             drawSummary();
             return;
         }
         fitFont(device_, kFooterMm, scale_);
-        drawText({geometry_.x0, geometry_.belowTableY()}, spec_.footer);
+        drawText({geometry_.x0, geometry_.belowTableY()}, options_.footer);
     }
 
     // Each summary row: its first field, 32 blanks and its second field.
     void drawSummary() {
-        if (!spec_.summary)
+        if (!options_.summary)
             return;
-        Query& summary = *spec_.summary;
+        Query& summary = *options_.summary;
         struct ClosesQuery {
             Query& query;
             ~ClosesQuery() { query.close(); }
@@ -254,7 +254,7 @@ class ListJob {
 
     PrintDevice& device_;
     Query& dataSet_;
-    const ListPrintSpec& spec_;
+    const ListPrintOptions& options_;
     MmScale scale_;
     ListGeometry geometry_;
     int fieldCount_ = 0;
@@ -286,10 +286,10 @@ QString listPrintedMessage() {
     return QStringLiteral("프린트를 완료하였습니다...?");
 }
 
-void printList(PrintDevice& device, Query& dataSet, const ListPrintSpec& spec) {
+void printList(PrintDevice& device, Query& dataSet, const ListPrintOptions& options) {
     const PrintDevice::FontSpec savedFont = device.font();
     std::exception_ptr error;
-    runStep([&] { ListJob(device, dataSet, spec).run(); }, error);
+    runStep([&] { ListJob(device, dataSet, options).run(); }, error);
     // The clean-up runs in full even when the job or one of its steps fails.
     runStep([&] { dataSet.first(); }, error);
     runStep([&] { restoreFont(device, savedFont); }, error);
@@ -304,12 +304,12 @@ void printList(PrintDevice& device, Query& dataSet, const ListPrintSpec& spec) {
         dialogs().informationYes(listPrintedMessage());
 }
 
-bool printListWithDialog(Query& dataSet, const ListPrintSpec& spec) {
+bool printListWithDialog(Query& dataSet, const ListPrintOptions& options) {
     return dialogs().print(
-        spec.heading, [&dataSet, &spec](PrintDevice& device) { printList(device, dataSet, spec); });
+        options.heading, [&dataSet, &options](PrintDevice& device) { printList(device, dataSet, options); });
 }
 
-void previewList(Query& dataSet, const ListPrintSpec& spec) {
-    dialogs().preview(spec.heading,
-                      [&dataSet, &spec](PrintDevice& device) { printList(device, dataSet, spec); });
+void previewList(Query& dataSet, const ListPrintOptions& options) {
+    dialogs().preview(options.heading,
+                      [&dataSet, &options](PrintDevice& device) { printList(device, dataSet, options); });
 }

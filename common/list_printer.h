@@ -7,7 +7,7 @@ class Query;
 
 // The settings of one ruled list. The list forms fill them in this order, by
 // position, with designated initializers.
-struct ListPrintSpec {
+struct ListPrintOptions {
     int fieldCount = 0;        // fields considered for columns, from the first
     int rowsPerPage = 37;      // data rows in the table of one page
     int reserved = 10;         // not used; the list forms pass 10
@@ -32,14 +32,14 @@ struct ListPrintSpec {
 // confirmed with listPrintedMessage(); a preview is not. An error while
 // drawing is passed on to the caller after that clean-up, without the
 // confirmation.
-void printList(PrintDevice& device, Query& dataSet, const ListPrintSpec& spec);
+void printList(PrintDevice& device, Query& dataSet, const ListPrintOptions& options);
 
 // Prints through the printer dialog (a printer or a PDF file); false when
 // the user cancels the dialog.
-bool printListWithDialog(Query& dataSet, const ListPrintSpec& spec);
+bool printListWithDialog(Query& dataSet, const ListPrintOptions& options);
 
 // Shows the list in a preview window, from which the user may print it.
-void previewList(Query& dataSet, const ListPrintSpec& spec);
+void previewList(Query& dataSet, const ListPrintOptions& options);
 
 // "프린트를 완료하였습니다...?"
 QString listPrintedMessage();

@@ -3,15 +3,15 @@
 #include <cmath>
 
 void PrintDevice::setFontName(const QString& name) {
-    FontSpec spec = font();
-    spec.name = name;
-    setFont(spec);
+    FontSpec wanted = font();
+    wanted.name = name;
+    setFont(wanted);
 }
 
 void PrintDevice::setFontSize(int pointSize) {
-    FontSpec spec = font();
-    spec.pointSize = pointSize;
-    setFont(spec);
+    FontSpec wanted = font();
+    wanted.pointSize = pointSize;
+    setFont(wanted);
 }
 
 int pointsToDots(int pointSize, int dpi) {

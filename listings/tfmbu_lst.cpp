@@ -339,7 +339,7 @@ QString TFMbu_lst::printTitle() const {
 }
 
 void TFMbu_lst::printList(bool preview) {
-    const ListPrintSpec spec{.fieldCount = QRbudong.fieldCount(),
+    const ListPrintOptions options{.fieldCount = QRbudong.fieldCount(),
                              .rowsPerPage = 37,
                              .reserved = 10,
                              .rowHeightMm = 4,
@@ -355,9 +355,9 @@ void TFMbu_lst::printList(bool preview) {
         const PrintWidth kind(QRbudong.field(QStringLiteral("Cname")), kCnamePrintWidth);
         const PrintWidth address(QRbudong.field(QStringLiteral("Addr")), kAddrPrintWidth);
         if (preview) {
-            previewList(QRbudong, spec);
+            previewList(QRbudong, options);
         } else {
-            printListWithDialog(QRbudong, spec);
+            printListWithDialog(QRbudong, options);
         }
     }
     DBGrid1->setFocus();

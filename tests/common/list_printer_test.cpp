@@ -38,8 +38,8 @@ FieldDef listField(const char* name, const char* label, int width) {
     return field;
 }
 
-ListPrintSpec listingSpec() {
-    return ListPrintSpec{.fieldCount = 4,
+ListPrintOptions listingOptions() {
+    return ListPrintOptions{.fieldCount = 4,
                          .rowsPerPage = 37,
                          .reserved = 10,
                          .rowHeightMm = 4,
@@ -132,7 +132,7 @@ TEST_F(ListPrinterTest, EightyRowsFillThreePagesEachClosedAtTheFullFrame) {
     insertListings(80);
     openListings(q_);
     q_.moveTo(50);
-    printList(device_, q_, listingSpec());
+    printList(device_, q_, listingOptions());
 
     ASSERT_EQ(device_.pageCount(), 3);
     EXPECT_EQ(device_.ops(Op::NewPage).size(), 2);
@@ -182,7 +182,7 @@ TEST_F(ListPrinterTest, EightyRowsFillThreePagesEachClosedAtTheFullFrame) {
 TEST_F(ListPrinterTest, NumberColumnIsAsWideAsTheRowCountHasDigits) {
     insertListings(5);
     openListings(q_);
-    printList(device_, q_, listingSpec());
+    printList(device_, q_, listingOptions());
     EXPECT_EQ(textAt(device_, {22, 972})->text, QStringLiteral("No."));
     EXPECT_EQ(lines(device_, 1, false)[1].a.x(), kX0 + 3 * 37 + 24);
     EXPECT_EQ(textAt(device_, {kX0 + 12 + 2 * 37, kY0 + 5 * kRow + 12})->text, QStringLiteral("5"));
@@ -191,7 +191,7 @@ TEST_F(ListPrinterTest, NumberColumnIsAsWideAsTheRowCountHasDigits) {
     insertListings(1500);
     openListings(q_);
     RecordingPrintDevice wide;
-    printList(wide, q_, listingSpec());
+    printList(wide, q_, listingOptions());
     ASSERT_EQ(wide.pageCount(), 41);
     const int numberRight = kX0 + 4 * 37 + 24;
     EXPECT_EQ(lines(wide, 1, false)[1].a.x(), numberRight);
@@ -206,9 +206,9 @@ TEST_F(ListPrinterTest, HeadingStampAndTitleSitAboveTheTableInRed) {
     openListings(q_);
     clock().set(QDateTime(QDate(2026, 12, 8), QTime(14, 5, 9)));
     device_.setFont({QStringLiteral("바탕체"), 12});
-    ListPrintSpec spec = listingSpec();
-    spec.orientation = 2;
-    printList(device_, q_, spec);
+    ListPrintOptions options = listingOptions();
+    options.orientation = 2;
+    printList(device_, q_, options);
 
     // 8 mm: 21 pt, "W" 87 dots; the heading is 9 CP949 bytes.
     const auto heading = textAt(device_, {kX0 + 2932 / 2 - 87 * 9 / 2, 20 * 24});
@@ -250,9 +250,9 @@ TEST_F(ListPrinterTest, HeadingStampAndTitleSitAboveTheTableInRed) {
 TEST_F(ListPrinterTest, NarrowTableKeepsHeadingAndStampOverIt) {
     insertListings(2);
     openListings(q_);
-    ListPrintSpec spec = listingSpec();
-    spec.fieldCount = 1;  // 135 + 468 = 603 dots: both would start left of the table
-    printList(device_, q_, spec);
+    ListPrintOptions options = listingOptions();
+    options.fieldCount = 1;  // 135 + 468 = 603 dots: both would start left of the table
+    printList(device_, q_, options);
     EXPECT_EQ(textAt(device_, {kX0, 480})->text, QStringLiteral("매물 목록"));
     EXPECT_EQ(textAt(device_, {kX0, kY0 - 96})->text.left(3), QStringLiteral("출력:"));
     EXPECT_EQ(pens(lines(device_, 1, false)), (QList<int>{2, 1, 2}));  // 매물번호 is the last
@@ -263,7 +263,7 @@ TEST_F(ListPrinterTest, NumericCellsAreGroupedRightAlignedAndZeroLeftEmpty) {
         QStringLiteral("INSERT INTO budong (scancode, dpung) VALUES ('B1', 0), ('B2', 1234567), "
                        "('B3', 123456789), ('B4', -5000), ('B5', NULL)"));
     openListings(q_);
-    printList(device_, q_, listingSpec());
+    printList(device_, q_, listingOptions());
     const auto cell = [&](int row) {
         return textAt(device_, {kX0 + 2501 + 12, kY0 + row * kRow + 12});
     };
@@ -285,9 +285,9 @@ TEST_F(ListPrinterTest, FloatingPointCellsKeepTheirFractionAfterThePaddedWholePa
         QStringLiteral("select U.\"COMNO\", U.\"COMNAME\", U.\"FMONEY\" from \"upche.DBF\" U "
                        "order by U.\"COMNO\""));
     q_.open();
-    ListPrintSpec spec = listingSpec();
-    spec.fieldCount = 2;
-    printList(device_, q_, spec);
+    ListPrintOptions options = listingOptions();
+    options.fieldCount = 2;
+    printList(device_, q_, options);
     // 상호 is 4 x 37 + 24 = 172 wide, so 금액 starts at 135 + 172 = 307.
     const auto cell = [&](int row) {
         return textAt(device_, {kX0 + 307 + 12, kY0 + row * kRow + 12});
@@ -320,26 +320,26 @@ TEST(ListGeometry, PagesRowsAndNumberDigits) {
     EXPECT_EQ(numberColumnDigits(999), 3);
     EXPECT_EQ(numberColumnDigits(1000), 4);
     EXPECT_EQ(numberColumnDigits(123456), 6);
-    ListPrintSpec spec = listingSpec();
-    const ListGeometry full = listGeometry(spec, MmScale{24, 24}, 74);
+    ListPrintOptions options = listingOptions();
+    const ListGeometry full = listGeometry(options, MmScale{24, 24}, 74);
     EXPECT_EQ(full.pageCount, 2);
     EXPECT_EQ(full.rowsOnPage(2), 37);
-    spec.rowsPerPage = 0;  // would never leave the first page
-    spec.leftMm = 5;
-    const ListGeometry single = listGeometry(spec, MmScale{12, 12}, 3);
+    options.rowsPerPage = 0;  // would never leave the first page
+    options.leftMm = 5;
+    const ListGeometry single = listGeometry(options, MmScale{12, 12}, 3);
     EXPECT_EQ(single.rowsPerPage, 1);
     EXPECT_EQ(single.pageCount, 3);
     EXPECT_EQ(single.tableHeight, 2 * 4 * 12);
     EXPECT_EQ(single.x0, 5 * 12 + 10);
     EXPECT_EQ(single.paddingX, 6);
-    EXPECT_EQ(listGeometry(spec, MmScale{5, 5}, 0).paddingY, 2);  // 2.5 goes to even
+    EXPECT_EQ(listGeometry(options, MmScale{5, 5}, 0).paddingY, 2);  // 2.5 goes to even
 }
 
 TEST_F(ListPrinterTest, HiddenFieldsTakeNoColumnAndNoThickBorder) {
     insertListings(2);
     openListings(q_);
     q_.field(1).visible = false;  // 이름
-    printList(device_, q_, listingSpec());
+    printList(device_, q_, listingOptions());
     EXPECT_FALSE(device_.texts().contains(QStringLiteral("이름")));
     EXPECT_FALSE(device_.texts().contains(QStringLiteral("김1")));
     EXPECT_EQ(textAt(device_, {kX0 + 603 + 12, 972})->text, QStringLiteral("주소"));
@@ -352,7 +352,7 @@ TEST_F(ListPrinterTest, HiddenFieldsTakeNoColumnAndNoThickBorder) {
     q_.field(1).visible = true;
     q_.field(3).visible = false;  // the last field of the count
     RecordingPrintDevice hiddenLast;
-    printList(hiddenLast, q_, listingSpec());
+    printList(hiddenLast, q_, listingOptions());
     EXPECT_EQ(pens(lines(hiddenLast, 1, false)), (QList<int>{2, 1, 1, 1, 1}));
     EXPECT_EQ(lines(hiddenLast, 1, true).first().b.x(), kX0 + 2501);
 }
@@ -360,9 +360,9 @@ TEST_F(ListPrinterTest, HiddenFieldsTakeNoColumnAndNoThickBorder) {
 TEST_F(ListPrinterTest, WithoutNumberRowsTheNumberColumnStaysEmpty) {
     insertListings(4);
     openListings(q_);
-    ListPrintSpec spec = listingSpec();
-    spec.numberRows = 0;
-    printList(device_, q_, spec);
+    ListPrintOptions options = listingOptions();
+    options.numberRows = 0;
+    printList(device_, q_, options);
     EXPECT_EQ(textAt(device_, {22, 972})->text, QStringLiteral("No."));
     EXPECT_TRUE(rowNumbers(device_, 1).isEmpty());
     EXPECT_EQ(textAt(device_, {kX0 + 135 + 12, kY0 + 4 * kRow + 12})->text,
@@ -371,7 +371,7 @@ TEST_F(ListPrinterTest, WithoutNumberRowsTheNumberColumnStaysEmpty) {
 
 TEST_F(ListPrinterTest, EmptyDataSetPrintsOnlyTheFooter) {
     openListings(q_);
-    printList(device_, q_, listingSpec());
+    printList(device_, q_, listingOptions());
     EXPECT_EQ(device_.texts(), QStringList{QStringLiteral("Quarnel 부동산")});
     EXPECT_EQ(textAt(device_, {kX0, kBelowTable})->font.pointSize, 15);
     EXPECT_TRUE(device_.ops(Op::Line).isEmpty());
@@ -388,21 +388,21 @@ TEST_F(ListPrinterTest, DbFooterPrintsTheSummaryRowsInstead) {
     summary.add(
         QStringLiteral("select S.\"im\", count(*) cnt from \"BUDONG.DB\" S group by S.\"im\""));
     summary.add(QStringLiteral(" order by S.\"im\""));
-    ListPrintSpec spec = listingSpec();
-    spec.footer = QStringLiteral("합계 db");
-    spec.summary = &summary;
-    printList(device_, q_, spec);
+    ListPrintOptions options = listingOptions();
+    options.footer = QStringLiteral("합계 db");
+    options.summary = &summary;
+    printList(device_, q_, options);
     const QString gap(32, u' ');
     EXPECT_EQ(textAt(device_, {kX0, kFrameBottom + 5 * 24})->text,
               QStringLiteral("매매") + gap + "2");
     EXPECT_EQ(textAt(device_, {kX0, kFrameBottom + 10 * 24})->text,
               QStringLiteral("임대") + gap + "1");
-    EXPECT_FALSE(device_.texts().contains(spec.footer));
+    EXPECT_FALSE(device_.texts().contains(options.footer));
     EXPECT_FALSE(summary.isOpen());
 
-    spec.summary = nullptr;  // no summary: nothing below the table but the page number
+    options.summary = nullptr;  // no summary: nothing below the table but the page number
     RecordingPrintDevice bare;
-    printList(bare, q_, spec);
+    printList(bare, q_, options);
     QStringList below;
     for (const Op& op : bare.ops(Op::Text)) {
         if (op.a.y() > kFrameBottom)
@@ -427,9 +427,9 @@ TEST_F(ListPrinterTest, FailureCleansUpAndPassesTheErrorOnUnconfirmed) {
     openListings(q_);
     device_.setFont({QStringLiteral("바탕체"), 12});
     device_.failOnNextDraw();
-    ListPrintSpec spec = listingSpec();
-    spec.orientation = 0;
-    EXPECT_THROW(printList(device_, q_, spec), std::runtime_error);
+    ListPrintOptions options = listingOptions();
+    options.orientation = 0;
+    EXPECT_THROW(printList(device_, q_, options), std::runtime_error);
     EXPECT_EQ(device_.jobsEnded(), 1);
     EXPECT_FALSE(device_.jobActive());
     EXPECT_EQ(device_.font(), (PrintDevice::FontSpec{QStringLiteral("바탕체"), 12}));
@@ -438,7 +438,7 @@ TEST_F(ListPrinterTest, FailureCleansUpAndPassesTheErrorOnUnconfirmed) {
     EXPECT_EQ(completionMessages(), 0);
 
     FailingAtPageBreak breaking;
-    EXPECT_THROW(printList(breaking, q_, listingSpec()), std::runtime_error);
+    EXPECT_THROW(printList(breaking, q_, listingOptions()), std::runtime_error);
     EXPECT_EQ(rowNumbers(breaking, 1).size(), 37);  // the cursor had reached row 38
     EXPECT_EQ(q_.recNo(), 0);
     EXPECT_EQ(breaking.jobsEnded(), 1);
@@ -449,18 +449,18 @@ TEST_F(ListPrinterTest, PrinterDialogPreviewAndAGuardedStoreError) {
     insertListings(3);
     openListings(q_);
     dlg().cancelPrint = true;
-    EXPECT_FALSE(printListWithDialog(q_, listingSpec()));
+    EXPECT_FALSE(printListWithDialog(q_, listingOptions()));
     EXPECT_TRUE(dlg().printed.empty());
     EXPECT_TRUE(dlg().messages.isEmpty());
 
     dlg().cancelPrint = false;
-    EXPECT_TRUE(printListWithDialog(q_, listingSpec()));
+    EXPECT_TRUE(printListWithDialog(q_, listingOptions()));
     ASSERT_EQ(dlg().printed.size(), 1u);
     EXPECT_EQ(dlg().printed[0]->jobTitle(), QStringLiteral("매물 목록"));
     EXPECT_TRUE(dlg().printed[0]->texts().contains(QStringLiteral("A0003")));
     EXPECT_EQ(completionMessages(), 1);
 
-    previewList(q_, listingSpec());
+    previewList(q_, listingOptions());
     ASSERT_EQ(dlg().previewed.size(), 1u);
     EXPECT_TRUE(dlg().previewed[0]->texts().contains(QStringLiteral("A0003")));
     EXPECT_EQ(completionMessages(), 1);  // a preview is not confirmed
@@ -468,10 +468,10 @@ TEST_F(ListPrinterTest, PrinterDialogPreviewAndAGuardedStoreError) {
 
     Query broken;
     broken.add(QStringLiteral("select N.\"x\" from \"NOSUCH.DB\" N"));
-    ListPrintSpec spec = listingSpec();
-    spec.footer = QStringLiteral("db");
-    spec.summary = &broken;
-    EXPECT_FALSE(runGuarded([&] { printListWithDialog(q_, spec); }));
+    ListPrintOptions options = listingOptions();
+    options.footer = QStringLiteral("db");
+    options.summary = &broken;
+    EXPECT_FALSE(runGuarded([&] { printListWithDialog(q_, options); }));
     EXPECT_EQ(dlg().errors.size(), 1);
     EXPECT_EQ(dlg().printed.back()->jobsEnded(), 1);
     EXPECT_EQ(completionMessages(), 1);
@@ -488,7 +488,7 @@ TEST_F(ListPrinterTest, WritesAPdfThroughTheQtDevice) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         QtPrintDevice device(&printer);
-        printList(device, q_, listingSpec());
+        printList(device, q_, listingOptions());
     }
     QFile pdf(path);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
