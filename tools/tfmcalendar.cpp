@@ -1,7 +1,6 @@
 #include "tools/tfmcalendar.h"
 
 #include "common/action_guard.h"
-#include "common/clock.h"
 #include "common/dates.h"
 #include "tools/month_navigation.h"
 
@@ -23,18 +22,9 @@ QString& TFMcalendar::sharedResult() {
     return result;
 }
 
-TFMcalendar::TFMcalendar(QWidget* parent) : QDialog(parent) {
+TFMcalendar::TFMcalendar(QWidget* parent) : MonthCalendarDialog(parent) {
     setObjectName(QStringLiteral("FMcalendar"));
     setWindowTitle(QStringLiteral("FMcalendar"));
-    navigator_ = new MonthNavigator(this);
-    BTyearP = navigator_->BTyearP;
-    BTyearN = navigator_->BTyearN;
-    LByear = navigator_->LByear;
-    BTmonthP = navigator_->BTmonthP;
-    BTmonthN = navigator_->BTmonthN;
-    CBmonth = navigator_->CBmonth;
-    Calendar1 = navigator_->Calendar1;
-    navigator_->select(appClock().today());
 
     BitBtn1 = new QPushButton(QStringLiteral("확인"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));

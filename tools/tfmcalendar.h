@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "tools/month_calendar_dialog.h"
+
 #include <QString>
 
-class MonthNavigator;
-class QCalendarWidget;
-class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -15,7 +13,7 @@ class QPushButton;
 // double-click on a day, writes the selected day into it and closes; Cancel
 // empties it and closes. The caller copies a non-empty result into the date
 // field it opened the picker for and leaves the field alone otherwise.
-class TFMcalendar : public QDialog {
+class TFMcalendar : public MonthCalendarDialog {
     Q_OBJECT
 public:
     explicit TFMcalendar(QWidget* parent = nullptr);
@@ -26,13 +24,6 @@ public:
     // caller may read (or clear) it before and after showing the form.
     static QString& sharedResult();
 
-    QPushButton* BTyearP = nullptr;
-    QPushButton* BTyearN = nullptr;
-    QLabel* LByear = nullptr;
-    QPushButton* BTmonthP = nullptr;
-    QPushButton* BTmonthN = nullptr;
-    QComboBox* CBmonth = nullptr;
-    QCalendarWidget* Calendar1 = nullptr;
     QPushButton* BitBtn1 = nullptr;  // OK
     QPushButton* BitBtn2 = nullptr;  // Cancel
 
@@ -41,5 +32,4 @@ private:
     void takeDay();
     void cancel();
 
-    MonthNavigator* navigator_ = nullptr;
 };

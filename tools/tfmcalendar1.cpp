@@ -1,7 +1,6 @@
 #include "tools/tfmcalendar1.h"
 
 #include "common/action_guard.h"
-#include "common/clock.h"
 #include "common/dates.h"
 #include "tools/month_navigation.h"
 
@@ -32,18 +31,9 @@ QPushButton* actionButton(QWidget* form, const char* name, const QString& captio
 }
 }  // namespace
 
-TFMcalendar1::TFMcalendar1(QWidget* parent) : QDialog(parent) {
+TFMcalendar1::TFMcalendar1(QWidget* parent) : MonthCalendarDialog(parent) {
     setObjectName(QStringLiteral("FMcalendar1"));
     setWindowTitle(QStringLiteral("기간선택"));
-    navigator_ = new MonthNavigator(this);
-    BTyearP = navigator_->BTyearP;
-    BTyearN = navigator_->BTyearN;
-    LByear = navigator_->LByear;
-    BTmonthP = navigator_->BTmonthP;
-    BTmonthN = navigator_->BTmonthN;
-    CBmonth = navigator_->CBmonth;
-    Calendar1 = navigator_->Calendar1;
-    navigator_->select(appClock().today());
 
     LBday1 = resultLabel(this, "LBday1");
     LBday2 = resultLabel(this, "LBday2");

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "tools/month_calendar_dialog.h"
+
 #include <QString>
 
-class MonthNavigator;
-class QCalendarWidget;
-class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -14,19 +12,12 @@ class QPushButton;
 // values; both results are empty at opening. Afterwards the caller copies
 // fromText() and toText() (the texts of LBday1 and LBday2) into its two date
 // fields, whichever button closed the form.
-class TFMcalendar1 : public QDialog {
+class TFMcalendar1 : public MonthCalendarDialog {
     Q_OBJECT
 public:
     explicit TFMcalendar1(QWidget* parent = nullptr);
     ~TFMcalendar1() override;
 
-    QPushButton* BTyearP = nullptr;
-    QPushButton* BTyearN = nullptr;
-    QLabel* LByear = nullptr;
-    QPushButton* BTmonthP = nullptr;
-    QPushButton* BTmonthN = nullptr;
-    QComboBox* CBmonth = nullptr;
-    QCalendarWidget* Calendar1 = nullptr;
     QLabel* LBday1 = nullptr;        // the start, "YYYY-MM-DD" or empty
     QLabel* LBday2 = nullptr;        // the end, "YYYY-MM-DD" or empty
     QPushButton* BitBtn1 = nullptr;  // "부터": takes the selected day as the start
@@ -41,5 +32,4 @@ private:
     void takeFrom();
     void takeTo();
 
-    MonthNavigator* navigator_ = nullptr;
 };

@@ -1,0 +1,18 @@
+#include "tools/month_calendar_dialog.h"
+
+#include "common/clock.h"
+#include "tools/month_navigation.h"
+
+MonthCalendarDialog::MonthCalendarDialog(QWidget* parent)
+    : QDialog(parent), navigator_(new MonthNavigator(this)) {
+    BTyearP = navigator_->BTyearP;
+    BTyearN = navigator_->BTyearN;
+    LByear = navigator_->LByear;
+    BTmonthP = navigator_->BTmonthP;
+    BTmonthN = navigator_->BTmonthN;
+    CBmonth = navigator_->CBmonth;
+    Calendar1 = navigator_->Calendar1;
+    navigator_->select(appClock().today());
+}
+
+MonthCalendarDialog::~MonthCalendarDialog() = default;
