@@ -28,7 +28,7 @@ TEST(ListingAmounts, DigitsOfTheFieldMakeTheNumberUpToTheLargestWholeNumber) {
 TEST(ListingAmounts, PricePerPyeongRoundsHalfToEven) {
     const struct {
         qint64 price, area, perPyeong;
-    } cases[] = {{100000, 30, 3333}, {200000, 30, 6667}, {5, 2, 2},  {7, 2, 4},
+    } cases[] = {{100000, 30, 3333}, {200000, 30, 6667}, {5, 2, 2},   {7, 2, 4},
                  {25, 10, 2},        {35, 10, 4},        {-7, 2, -4}, {2147483647, 1, 2147483647}};
     for (const auto& c : cases)
         EXPECT_EQ(pricePerPyeong(c.price, c.area), c.perPyeong) << c.price << " / " << c.area;

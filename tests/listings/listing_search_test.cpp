@@ -14,8 +14,12 @@ namespace {
 
 using Params = QList<std::pair<QString, QVariant>>;
 
-QString where(const char* line) { return QStringLiteral(" where ") + QString::fromUtf8(line); }
-QString andLine(const char* line) { return QStringLiteral(" and ") + QString::fromUtf8(line); }
+QString where(const char* line) {
+    return QStringLiteral(" where ") + QString::fromUtf8(line);
+}
+QString andLine(const char* line) {
+    return QStringLiteral(" and ") + QString::fromUtf8(line);
+}
 
 const QString kReqing = QStringLiteral("S.\"reqing\" = :p14");
 const QString kKwanggo = QStringLiteral(" and S.\"kwanggo\" = :p15");
@@ -71,7 +75,9 @@ TEST(ListingSearch, StatementForEachKindOfCondition) {
          {where("S.\"tmprice\" >= :tm1"), andLine("S.\"dpung\" >= :tm3"),
           andLine("S.\"dpung\" <= :tm4"), andLine("S.\"gpung\" >= :tm5"), reqingAfter, kKwanggo,
           kByNumber},
-         Params{{"tm1", qint64(10000)}, {"tm3", qint64(30)}, {"tm4", qint64(100)},
+         Params{{"tm1", qint64(10000)},
+                {"tm3", qint64(30)},
+                {"tm4", qint64(100)},
                 {"tm5", qint64(12)}} +
              kFlags},
         {"name and address over two lines each",
