@@ -410,24 +410,6 @@ TEST_F(ListingEntryFormTest, FailedReminderWritesNothingAndSaysSo) {
     EXPECT_TRUE(f.isVisible());
 }
 
-TEST_F(ListingEntryFormTest, NewListingGetsRemindersWithTheNote) {
-    TFMbu_imd& f = open(1);
-    typeAndLeave("EDname", QStringLiteral("김철수"));
-    typeAndLeave("EDhphone", QStringLiteral("010-1"));
-    choose("CBim", QStringLiteral("임대"));
-    typeAndLeave("EDmidDay", QStringLiteral("2027-1-10"));
-    typeAndLeave("EDlastDay", QStringLiteral("2027-2-20"));
-    click("BTinp");
-    const QString number = f.currentNumber();
-    EXPECT_EQ(diary(number + u'M', "day1"), QStringLiteral("2027-01-10"));
-    EXPECT_EQ(diary(number + u'M', "remark"), QStringLiteral("중도금"));
-    EXPECT_EQ(diary(number + u'L', "day1"), QStringLiteral("2027-02-20"));
-    EXPECT_EQ(diary(number + u'L', "remark"), QStringLiteral("잔금"));
-    EXPECT_EQ(diary(number + u'M', "memo1"), QStringLiteral("임대  전체") + CR +
-                                                 QStringLiteral("소유자:김철수 [집:] [휴:010-1]") +
-                                                 CR + QStringLiteral("임차인: [집:] [휴:]"));
-}
-
 TEST_F(ListingEntryFormTest, ChangeIsSavedKeepingClearedStoredDates) {
     const QString number = storeListing();
     TFMbu_imd& f = open(2, number);

@@ -8,11 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
 
 using Params = QList<std::pair<QString, QVariant>>;
+using In = ListingSearchInput;
 
 QString where(const char* line) {
     return QStringLiteral(" where ") + QString::fromUtf8(line);
@@ -26,52 +25,58 @@ const QString kKwanggo = QStringLiteral(" and S.\"kwanggo\" = :p15");
 const QString kByNumber = QStringLiteral(" order by S.\"scancode\"");
 const Params kFlags{{"p14", "Y"}, {"p15", "N"}};
 
+// A search panel with the given texts typed, date kind and sort order chosen.
+In with(std::initializer_list<std::pair<QString In::*, const char*>> texts,
+        ListingDateField date = ListingDateField::ExpireDay,
+        ListingSortOrder order = ListingSortOrder::Scancode) {
+    In input;
+    for (const auto& [field, text] : texts)
+        input.*field = QString::fromUtf8(text);
+    input.dateField = date;
+    input.sortOrder = order;
+    return input;
+}
+
 }  // namespace
 
 TEST(ListingSearch, StatementForEachKindOfCondition) {
     const QString reqingFirst = QStringLiteral(" where ") + kReqing;
     const QString reqingAfter = QStringLiteral(" and ") + kReqing;
+    In flagsTurnedOver;
+    flagsTurnedOver.reqing = false;
+    flagsTurnedOver.kwanggo = true;
     const struct {
         const char* what;
-        std::function<void(ListingSearchInput&)> arrange;
+        ListingSearchInput input;
         QStringList lines;
         Params params;
     } cases[] = {
-        {"empty panel", [](ListingSearchInput&) {}, {reqingFirst, kKwanggo, kByNumber}, kFlags},
+        {"empty panel", with({}), {reqingFirst, kKwanggo, kByNumber}, kFlags},
         {"flags turned over",
-         [](ListingSearchInput& in) {
-             in.reqing = false;
-             in.kwanggo = true;
-         },
+         flagsTurnedOver,
          {reqingFirst, kKwanggo, kByNumber},
          {{"p14", "N"}, {"p15", "Y"}}},
         {"drop-down choices bound in panel order",
-         [](ListingSearchInput& in) {
-             in.im = QStringLiteral("임대");
-             in.cname = QStringLiteral("상가\"주택");
-             in.cname1 = QStringLiteral("래미안");
-         },
+         with({{&In::im, "임대"}, {&In::cname, "상가\"주택"}, {&In::cname1, "래미안"}}),
          {where("S.\"im\" = :p1"), andLine("S.\"cname\" = :p2"), andLine("S.\"cname1\" like :p3"),
           reqingAfter, kKwanggo, kByNumber},
          Params{{"p1", "임대"}, {"p2", "상가\"주택"}, {"p3", "%래미안%"}} + kFlags},
         {"전체 in both lists",
-         [](ListingSearchInput& in) { in.im = in.cname = QStringLiteral("전체"); },
+         with({{&In::im, "전체"}, {&In::cname, "전체"}}),
          {reqingFirst, kKwanggo, kByNumber},
          kFlags},
         {"upper bound only",
-         [](ListingSearchInput& in) { in.totalmRange = QStringLiteral("      -   250"); },
+         with({{&In::totalmRange, "      -   250"}}),
          {where("S.\"tmprice\" <= :tm2"), reqingAfter, kKwanggo, kByNumber},
          Params{{"tm2", qint64(250000)}} + kFlags},
         {"stair 03",
-         [](ListingSearchInput& in) { in.stairRange = QStringLiteral("03-  "); },
+         with({{&In::stairRange, "03-  "}}),
          {where("S.\"stair\" >= :tm7"), reqingAfter, kKwanggo, kByNumber},
          Params{{"tm7", qint64(3)}} + kFlags},
         {"amount and area bounds",
-         [](ListingSearchInput& in) {
-             in.totalmRange = QStringLiteral("    10-      ");
-             in.dpungRange = QStringLiteral("   30-  100");
-             in.gpungRange = QStringLiteral("12   -     ");
-         },
+         with({{&In::totalmRange, "    10-      "},
+               {&In::dpungRange, "   30-  100"},
+               {&In::gpungRange, "12   -     "}}),
          {where("S.\"tmprice\" >= :tm1"), andLine("S.\"dpung\" >= :tm3"),
           andLine("S.\"dpung\" <= :tm4"), andLine("S.\"gpung\" >= :tm5"), reqingAfter, kKwanggo,
           kByNumber},
@@ -81,57 +86,44 @@ TEST(ListingSearch, StatementForEachKindOfCondition) {
                 {"tm5", qint64(12)}} +
              kFlags},
         {"name and address over two lines each",
-         [](ListingSearchInput& in) {
-             in.name1 = QStringLiteral("김");
-             in.addr = QStringLiteral("역삼");
-         },
+         with({{&In::name1, "김"}, {&In::addr, "역삼"}}),
          {where("(S.\"name1\" like :p12 "), QStringLiteral("or S.\"name\" like :p12)"),
           andLine("(S.\"addr\" like :p13"), QStringLiteral(" or S.\"addr1\" like :p13)"),
           reqingAfter, kKwanggo, kByNumber},
          Params{{"p12", "%김%"}, {"p13", "%역삼%"}} + kFlags},
         {"typed % _ ' literal, agent ends with the text",
-         [](ListingSearchInput& in) {
-             in.buildname = QStringLiteral("50%_'\"");
-             in.man = QStringLiteral("_장");
-         },
+         with({{&In::buildname, "50%_'\""}, {&In::man, "_장"}}),
          {reqingFirst, kKwanggo, andLine("S.\"buildname\" like :p16"),
           andLine("S.\"man\" like :p17"), kByNumber},
          kFlags + Params{{"p16", "%50\\%\\_'\"%"}, {"p17", "%\\_장"}}},
         {"dates without a date kind are lease ends",
-         [](ListingSearchInput& in) {
-             in.day1 = QStringLiteral("2026-01-01");
-             in.day2 = QStringLiteral("2026-12-31");
-         },
+         with({{&In::day1, "2026-01-01"}, {&In::day2, "2026-12-31"}}),
          {reqingFirst, kKwanggo, andLine("S.\"expireday\" >= :d1"),
           andLine("S.\"expireday\" <= :d2"), kByNumber},
          kFlags + Params{{"d1", "2026-01-01"}, {"d2", "2026-12-31"}}},
         {"receipt date from only",
-         [](ListingSearchInput& in) {
-             in.dateField = ListingDateField::InDay;
-             in.day1 = QStringLiteral("2026-01-01");
-         },
+         with({{&In::day1, "2026-01-01"}}, ListingDateField::InDay),
          {reqingFirst, kKwanggo, andLine("S.\"inday\" >= :d1"), kByNumber},
          kFlags + Params{{"d1", "2026-01-01"}}},
         {"kind order",
-         [](ListingSearchInput& in) { in.sortOrder = ListingSortOrder::Cname; },
+         with({}, ListingDateField::ExpireDay, ListingSortOrder::Cname),
          {reqingFirst, kKwanggo, QStringLiteral(" order by S.\"cname\"")},
          kFlags},
         {"address order",
-         [](ListingSearchInput& in) { in.sortOrder = ListingSortOrder::Addr; },
+         with({}, ListingDateField::ExpireDay, ListingSortOrder::Addr),
          {reqingFirst, kKwanggo, QStringLiteral(" order by S.\"addr\"")},
          kFlags},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        ListingSearchInput input;
-        c.arrange(input);
-        const ListingStatement statement = buildListingSearch(input);
+        const ListingStatement statement = buildListingSearch(c.input);
         ASSERT_TRUE(statement.ok());
         EXPECT_EQ(statement.lines.mid(0, listingSelectLines().size()), listingSelectLines());
         EXPECT_EQ(statement.lines.mid(listingSelectLines().size()), c.lines);
         EXPECT_EQ(statement.params, c.params);
         for (const QString& line : statement.lines) {
-            EXPECT_FALSE(line.contains(u'%') || line.contains(u'\'') || line.contains(u'김'))
+            EXPECT_FALSE(line.contains(u'%') || line.contains(u'\'') || line.contains(u'김') ||
+                         line.contains(QStringLiteral("상가")))
                 << "typed text stays out of the lines: " << line.toStdString();
         }
     }
@@ -148,29 +140,24 @@ TEST(ListingSearch, ExpiringLeasesIgnoreTheFlagsAndSortByLeaseEnd) {
 
 TEST(ListingSearch, RangeWithBlanksBetweenDigitsIsRefusedNamingTheFirstField) {
     const struct {
-        QString ListingSearchInput::*range;
-        const char* text;
+        ListingSearchInput input;
         const char* refusal;
         const char* field;
     } cases[] = {
-        {&ListingSearchInput::totalmRange, "1 2   -      ", "합계금 범위는 숫자로 입력하세요 ...!",
+        {with({{&In::totalmRange, "1 2   -      "}}), "합계금 범위는 숫자로 입력하세요 ...!",
          "EDtotalm"},
-        {&ListingSearchInput::stairRange, "  -x1", "층수 범위는 숫자로 입력하세요 ...!", "EDstair"},
+        {with({{&In::stairRange, "  -x1"}}), "층수 범위는 숫자로 입력하세요 ...!", "EDstair"},
+        {with({{&In::gpungRange, "1 1  -     "}, {&In::stairRange, "1 -  "}}),
+         "건평 범위는 숫자로 입력하세요 ...!", "EDgpung"},  // the first in the panel's order
     };
     for (const auto& c : cases) {
-        ListingSearchInput input;
-        input.*c.range = QString::fromLatin1(c.text);
-        const ListingStatement statement = buildListingSearch(input);
-        EXPECT_FALSE(statement.ok()) << c.text;
+        const ListingStatement statement = buildListingSearch(c.input);
+        EXPECT_FALSE(statement.ok()) << c.field;
         EXPECT_TRUE(statement.lines.isEmpty());
         EXPECT_TRUE(statement.params.isEmpty());
         EXPECT_EQ(statement.refusal, QString::fromUtf8(c.refusal));
         EXPECT_EQ(statement.refusedField, QLatin1String(c.field));
     }
-    ListingSearchInput two;
-    two.gpungRange = QStringLiteral("1 1  -     ");
-    two.stairRange = QStringLiteral("1 -  ");
-    EXPECT_EQ(buildListingSearch(two).refusedField, QStringLiteral("EDgpung"));
 }
 
 TEST(ListingSearch, AppliesToAQueryReplacingTheOldStatement) {
