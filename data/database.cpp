@@ -1,5 +1,6 @@
 #include "data/database.h"
 
+#include "data/query.h"
 #include "data/store_error.h"
 #include "data/table_name.h"
 #include "data/transaction.h"
@@ -62,6 +63,9 @@ Database::Database(const QString& directory)
 }
 
 Database::~Database() {
+    const std::vector<Query*> readers = readers_;
+    for (Query* query : readers) query->close();
+    readers_.clear();
     tableInfo_.clear();
     if (db_.isOpen()) db_.close();
     db_ = QSqlDatabase();
@@ -73,6 +77,10 @@ Database& Database::qdb3() {
     if (!instance) throw StoreError(QStringLiteral("별칭 qdb3의 자료가 열려 있지 않습니다."), QStringLiteral("alias qdb3 is not open"));
     return *instance;
 }
+
+void Database::addReader(Query* query) { readers_.push_back(query); }
+
+void Database::removeReader(Query* query) { std::erase(readers_, query); }
 
 bool Database::isOpen() { return qdb3Instance() != nullptr; }
 

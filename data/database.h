@@ -12,6 +12,7 @@
 #include <vector>
 
 struct sqlite3;
+class Query;
 
 // What the store knows of one table: its fields in order, its primary key and
 // its named secondary indexes.
@@ -65,6 +66,12 @@ public:
     // Savepoint nesting depth; used by Transaction.
     int& transactionDepth() { return transactionDepth_; }
 
+    // Queries that read straight from this connection register while they
+    // are open; closing the connection closes them first, so that none of
+    // their statements outlives it.
+    void addReader(Query* query);
+    void removeReader(Query* query);
+
 private:
     void configureConnection();
     void migrate();
@@ -77,6 +84,7 @@ private:
     bool createdNow_ = false;
     int transactionDepth_ = 0;
     QHash<QString, TableInfo> tableInfo_;
+    std::vector<Query*> readers_;
 };
 
 // The statements of a migration script, split at the semicolons that end them.

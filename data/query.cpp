@@ -3,25 +3,14 @@
 #include "data/database.h"
 #include "data/store_error.h"
 
-#include <QSqlError>
-#include <QSqlRecord>
-#include <QSqlResult>
+#include <QtGlobal>
 
-#include <sqlite3.h>
+#include <limits>
+#include <utility>
 
 namespace {
-QString errorText(const QSqlQuery& query) {
-    const QSqlError error = query.lastError();
-    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
-}
-
-sqlite3_stmt* statementHandle(const QSqlQuery& query) {
-    const QSqlResult* result = query.result();
-    if (!result) return nullptr;
-    const QVariant v = result->handle();
-    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3_stmt*") != 0) return nullptr;
-    return *static_cast<sqlite3_stmt* const*>(v.data());
-}
+QString prepareContext() { return QStringLiteral("자료 검색 명령을 처리할 수 없습니다."); }
+QString readContext() { return QStringLiteral("자료를 읽을 수 없습니다."); }
 
 bool isWordAt(const QString& sql, qsizetype at, QLatin1StringView word) {
     if (at > 0 && (sql[at - 1].isLetterOrNumber() || sql[at - 1] == u'_')) return false;
@@ -65,6 +54,12 @@ QString withoutClosingOrderBy(const QString& sql) {
     return sql.left(orderAt);
 }
 
+// Field and column names compare without case. Case folding keeps the
+// length, so names of different lengths differ at once.
+bool sameName(const QString& a, const QString& b) {
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
 FieldType typeOfValue(const QVariant& value) {
     switch (value.typeId()) {
         case QMetaType::LongLong:
@@ -78,7 +73,7 @@ FieldType typeOfValue(const QVariant& value) {
 
 Query::Query(Database* database) : database_(database) {}
 
-Query::~Query() = default;
+Query::~Query() { close(); }
 
 Database& Query::database() const { return database_ ? *database_ : Database::qdb3(); }
 
@@ -100,96 +95,115 @@ void Query::setPersistentFields(std::vector<FieldDef> fields) {
     }
 }
 
-void Query::prepareAndBind(QSqlQuery& query, const TranslatedSql& sql) const {
-    if (!query.prepare(sql.sql)) {
-        throw StoreError(QStringLiteral("자료 검색 명령을 처리할 수 없습니다."), errorText(query));
-    }
+SqliteStatement Query::prepared(Database& database, const TranslatedSql& sql) const {
+    SqliteStatement statement(database.handle(), sql.sql, prepareContext());
     for (int i = 0; i < sql.parameters.size(); ++i) {
-        const QString name = sql.parameters[i].toLower();
-        if (!params_.contains(name)) {
+        const auto value = params_.constFind(sql.parameters[i].toLower());
+        if (value == params_.constEnd()) {
             throw StoreError(QStringLiteral("검색 조건의 값이 없습니다: :") + sql.parameters[i],
                              QStringLiteral("parameter not set: ") + sql.parameters[i]);
         }
-        query.bindValue(i, params_.value(name));
+        statement.bind(i + 1, *value, prepareContext());
     }
+    return statement;
 }
 
 void Query::open() {
     close();
+    Database& database = this->database();
     const TranslatedSql sql = translated();
-    auto query = std::make_unique<QSqlQuery>(database().connection());
-    query->setForwardOnly(false);
-    prepareAndBind(*query, sql);
-    if (!query->exec()) throw StoreError(QStringLiteral("자료를 읽을 수 없습니다."), errorText(*query));
-    if (!query->isSelect()) {
+    SqliteStatement statement = prepared(database, sql);
+    if (statement.columnCount() == 0) {
         throw StoreError(QStringLiteral("자료를 돌려주지 않는 명령입니다."), QStringLiteral("not a select statement"));
     }
-    query_ = std::move(query);
+    statement_ = std::move(statement);
+    reading_ = &database;
+    database.addReader(this);
     openSql_ = sql;
     open_ = true;
-    buildFields();
+    try {
+        buildFields();
+    } catch (...) {
+        close();
+        throw;
+    }
     first();
 }
 
 void Query::close() {
-    query_.reset();
+    statement_.finalize();
+    if (reading_) std::exchange(reading_, nullptr)->removeReader(this);
     open_ = false;
     count_.reset();
     resultFields_.clear();
     columns_.clear();
+    columnNames_.clear();
+    rows_.reset(0);
     position_ = -1;
     eof_ = bof_ = true;
 }
 
 int Query::exec() {
     close();
-    const TranslatedSql sql = translated();
-    QSqlQuery query(database().connection());
-    prepareAndBind(query, sql);
-    if (!query.exec()) throw StoreError(QStringLiteral("자료를 처리할 수 없습니다."), errorText(query));
-    return query.numRowsAffected();
+    SqliteStatement statement = prepared(database(), translated());
+    statement.run(QStringLiteral("자료를 처리할 수 없습니다."));
+    return statement.changes();
+}
+
+// The result's columns with their declared types. Columns without one (sums,
+// counts) take the type of their first value, so the first row is read here.
+std::vector<FieldDef> Query::readColumns() {
+    const int count = statement_.columnCount();
+    std::vector<FieldDef> columns;
+    columns.reserve(static_cast<size_t>(count));
+    columnNames_.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        columnNames_.append(statement_.columnName(i));
+        columns.push_back(fieldFromDeclaredType(columnNames_.back(), statement_.declaredType(i)));
+    }
+    rows_.reset(count);
+    if (!readRow()) return columns;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i].type != FieldType::Unknown) continue;
+        columns[i].type = typeOfValue(rows_.value(0, static_cast<int>(i)));
+        columns[i].displayWidth = defaultDisplayWidth(columns[i]);
+    }
+    return columns;
 }
 
 void Query::buildFields() {
-    const QSqlRecord record = query_->record();
-    sqlite3_stmt* statement = statementHandle(*query_);
-    std::vector<FieldDef> columns;
-    for (int i = 0; i < record.count(); ++i) {
-        const char* declared = statement ? sqlite3_column_decltype(statement, i) : nullptr;
-        FieldDef field = fieldFromDeclaredType(record.fieldName(i), declared ? QString::fromUtf8(declared) : QString());
-        columns.push_back(field);
-    }
-    // Columns without a declared type (sums, counts) take the type of their
-    // first value.
-    bool untyped = false;
-    for (const FieldDef& field : columns) untyped = untyped || field.type == FieldType::Unknown;
-    if (untyped && query_->seek(0)) {
-        for (size_t i = 0; i < columns.size(); ++i) {
-            if (columns[i].type != FieldType::Unknown) continue;
-            columns[i].type = typeOfValue(query_->value(static_cast<int>(i)));
-            columns[i].displayWidth = defaultDisplayWidth(columns[i]);
-        }
-    }
-
+    std::vector<FieldDef> columns = readColumns();
     if (persistent_.empty()) {
-        resultFields_ = columns;
         for (size_t i = 0; i < columns.size(); ++i) columns_.push_back(static_cast<int>(i));
+        resultFields_ = std::move(columns);
         return;
     }
     for (FieldDef& field : persistent_) {
-        int column = -1;
-        for (size_t i = 0; i < columns.size(); ++i) {
-            if (columns[i].name.compare(field.name, Qt::CaseInsensitive) == 0) column = static_cast<int>(i);
-        }
+        const int column = lastColumnNamed(field.name);
         if (column < 0) {
             throw StoreError(QStringLiteral("검색 결과에 항목이 없습니다: ") + field.name,
                              QStringLiteral("field not found: ") + field.name);
         }
-        if (field.type == FieldType::Unknown) field.type = columns[column].type;
-        if (field.size == 0) field.size = columns[column].size;
+        const FieldDef& source = columns[static_cast<size_t>(column)];
+        if (field.type == FieldType::Unknown) field.type = source.type;
+        if (field.size == 0) field.size = source.size;
         if (field.displayWidth == 0) field.displayWidth = defaultDisplayWidth(field);
         columns_.push_back(column);
     }
+}
+
+int Query::firstColumnNamed(const QString& name) const {
+    for (qsizetype i = 0; i < columnNames_.size(); ++i) {
+        if (sameName(columnNames_[i], name)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int Query::lastColumnNamed(const QString& name) const {
+    for (qsizetype i = columnNames_.size() - 1; i >= 0; --i) {
+        if (sameName(columnNames_[i], name)) return static_cast<int>(i);
+    }
+    return -1;
 }
 
 const std::vector<FieldDef>& Query::fields() const { return persistent_.empty() ? resultFields_ : persistent_; }
@@ -197,7 +211,7 @@ const std::vector<FieldDef>& Query::fields() const { return persistent_.empty() 
 int Query::fieldIndex(const QString& name) const {
     const auto& list = fields();
     for (size_t i = 0; i < list.size(); ++i) {
-        if (list[i].name.compare(name, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+        if (sameName(list[i].name, name)) return static_cast<int>(i);
     }
     return -1;
 }
@@ -217,27 +231,56 @@ FieldDef& Query::field(int index) {
 
 int Query::recordCount() {
     if (!open_) return 0;
-    if (!count_) {
-        QSqlQuery counter(database().connection());
-        TranslatedSql sql = openSql_;
-        sql.sql = QStringLiteral("SELECT count(*) FROM (") + withoutClosingOrderBy(sql.sql) +
-                  QStringLiteral("\n)");
-        prepareAndBind(counter, sql);
-        if (!counter.exec() || !counter.next()) {
-            throw StoreError(QStringLiteral("자료의 수를 셀 수 없습니다."), errorText(counter));
-        }
-        count_ = counter.value(0).toInt();
-    }
+    if (!count_) count_ = statement_ ? countRows() : rows_.rowCount();
     return *count_;
+}
+
+int Query::countRows() const {
+    TranslatedSql sql = openSql_;
+    sql.sql = QStringLiteral("SELECT count(*) FROM (") + withoutClosingOrderBy(sql.sql) + QStringLiteral("\n)");
+    SqliteStatement counter = prepared(*reading_, sql);
+    if (counter.step() != SqliteStatement::Step::Row) {
+        throw StoreError(QStringLiteral("자료의 수를 셀 수 없습니다."), counter.errorText());
+    }
+    return counter.value(0).toInt();
 }
 
 bool Query::isEmpty() { return !open_ || !fetch(0); }
 
-bool Query::fetch(int row) {
-    if (!query_ || row < 0) return false;
-    if (query_->at() == row) return true;
-    return query_->seek(row);
+// Steps the statement once, keeping the row's values. At the end of the
+// result the statement is finalized, so that it no longer holds the tables
+// it read (the store refuses to drop a table while a statement reads it).
+bool Query::readRow() {
+    if (!statement_) return false;
+    switch (statement_.step()) {
+        case SqliteStatement::Step::Row: break;
+        case SqliteStatement::Step::Done: statement_.finalize(); return false;
+        case SqliteStatement::Step::Failed: {
+            const QString text = statement_.errorText();
+            statement_.finalize();
+            throw StoreError(readContext(), text);
+        }
+    }
+    rows_.appendRow(statement_);
+    return true;
 }
+
+bool Query::fetch(int row) {
+    if (row < 0) return false;
+    try {
+        while (row >= rows_.rowCount()) {
+            if (!readRow()) return false;
+        }
+    } catch (const StoreError& error) {
+        // Rows are read while a grid paints, where no exception may pass: the
+        // result ends at the row that could not be read.
+        qWarning("%s", error.what());
+        return false;
+    }
+    return true;
+}
+
+void Query::readAll() { fetch(std::numeric_limits<int>::max()); }
 
 void Query::first() {
     bof_ = true;
@@ -261,7 +304,6 @@ void Query::next() {
         eof_ = false;
     } else {
         eof_ = true;
-        fetch(position_);
     }
 }
 
@@ -272,17 +314,17 @@ void Query::prior() {
     }
     --position_;
     eof_ = false;
-    fetch(position_);
 }
 
 void Query::last() {
-    if (!query_ || !query_->last()) {
+    readAll();
+    if (!open_ || rows_.rowCount() == 0) {
         position_ = -1;
         eof_ = bof_ = true;
         return;
     }
-    position_ = query_->at();
-    count_ = position_ + 1;
+    position_ = rows_.rowCount() - 1;
+    count_ = rows_.rowCount();
     eof_ = false;
     bof_ = position_ == 0;
 }
@@ -303,17 +345,15 @@ int Query::columnOf(int fieldIndex) const {
 QVariant Query::value(int fieldIndex) {
     const int column = columnOf(fieldIndex);
     if (column < 0 || position_ < 0 || !fetch(position_)) return {};
-    return query_->value(column);
+    return rows_.value(position_, column);
 }
 
 QVariant Query::value(const QString& name) {
     const int index = fieldIndex(name);
     if (index < 0) {
         // A column of the select list that is not a persistent field.
-        if (query_ && position_ >= 0 && fetch(position_)) {
-            const int column = query_->record().indexOf(name);
-            if (column >= 0) return query_->value(column);
-        }
+        const int column = firstColumnNamed(name);
+        if (column >= 0 && position_ >= 0 && fetch(position_)) return rows_.value(position_, column);
         throw StoreError(QStringLiteral("항목을 찾을 수 없습니다: ") + name, QStringLiteral("field not found: ") + name);
     }
     return value(index);
@@ -322,7 +362,7 @@ QVariant Query::value(const QString& name) {
 QVariant Query::valueAt(int row, int fieldIndex) {
     const int column = columnOf(fieldIndex);
     if (column < 0 || !fetch(row)) return {};
-    return query_->value(column);
+    return rows_.value(row, column);
 }
 
 bool Query::isNull(const QString& name) {

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "data/field_def.h"
+#include "data/row_cache.h"
 #include "data/sql_dialect.h"
+#include "data/sqlite_statement.h"
 
 #include <QHash>
-#include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
 
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -16,7 +16,9 @@ class Database;
 
 // A statement of the local SQL dialect, kept as lines of text with named
 // parameters, and the rows of its result. Rows are read from the store as
-// they are visited, so a large result opens at once.
+// they are visited and kept for visiting again, so a large result opens at
+// once. The statement stays open on the connection until every row was read
+// or the query is closed.
 //
 // A query may have persistent fields: then its fields are exactly those, in
 // their order and with their display properties, whatever the select list
@@ -81,18 +83,27 @@ public:
     Database& database() const;
 
 private:
-    void prepareAndBind(QSqlQuery& query, const TranslatedSql& sql) const;
+    SqliteStatement prepared(Database& database, const TranslatedSql& sql) const;
+    std::vector<FieldDef> readColumns();
     void buildFields();
+    int firstColumnNamed(const QString& name) const;  // -1 when missing
+    int lastColumnNamed(const QString& name) const;   // -1 when missing
+    int countRows() const;
     int columnOf(int fieldIndex) const;
     bool fetch(int row);
+    bool readRow();
+    void readAll();
 
     Database* database_;
+    Database* reading_ = nullptr;  // the connection the open statement reads from
     QStringList lines_;
     QHash<QString, QVariant> params_;
     std::vector<FieldDef> persistent_;
     std::vector<FieldDef> resultFields_;
     std::vector<int> columns_;  // result column of each field
-    std::unique_ptr<QSqlQuery> query_;
+    SqliteStatement statement_;  // null once every row was read
+    QStringList columnNames_;    // of the result
+    RowCache rows_;              // the rows read so far
     TranslatedSql openSql_;  // the statement of the open result, counted by recordCount()
     bool open_ = false;
     std::optional<int> count_;

@@ -4,6 +4,11 @@
 #include "data/transaction.h"
 #include "tests/support/store_fixture.h"
 
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
 class QueryTest : public StoreTest {
 protected:
     void SetUp() override {
@@ -168,4 +173,158 @@ TEST_F(QueryTest, AFailedActionLeavesNothingHalfWritten) {
         transaction.commit();
     }
     EXPECT_EQ(rows(QStringLiteral("budong")), 2);
+}
+
+// Values go into the store by their type and come back as the store holds
+// them: whole numbers, doubles, texts, and NULL as a null text.
+TEST_F(QueryTest, ParametersAndValuesKeepTheirTypes) {
+    Query q;
+    q.add(QStringLiteral("select :nothing is null as nothing_null, :nulltext is null as nulltext_null,"));
+    q.add(QStringLiteral(" :emptytext is null as emptytext_null, typeof(:whole) as whole_type,"));
+    q.add(QStringLiteral(" :whole + 1 as whole, typeof(:fraction) as fraction_type, :fraction * 2 as fraction,"));
+    q.add(QStringLiteral(" typeof(:flag) as flag_type, :flag as flag, :typed as typed, null as gone, '' as blank"));
+    q.setParam(QStringLiteral("nothing"), QVariant());
+    q.setParam(QStringLiteral("nulltext"), QString());
+    q.setParam(QStringLiteral("emptytext"), QStringLiteral(""));
+    q.setParam(QStringLiteral("whole"), qint64(5000000000));
+    q.setParam(QStringLiteral("fraction"), 1.25);
+    q.setParam(QStringLiteral("flag"), true);
+    q.setParam(QStringLiteral("typed"), QStringLiteral("역삼동 O'Neil \"큰\""));
+    q.open();
+    EXPECT_EQ(q.integer(QStringLiteral("nothing_null")), 1);
+    EXPECT_EQ(q.integer(QStringLiteral("nulltext_null")), 1);
+    EXPECT_EQ(q.integer(QStringLiteral("emptytext_null")), 0);
+    EXPECT_EQ(q.text(QStringLiteral("whole_type")), QStringLiteral("integer"));
+    EXPECT_EQ(q.value(QStringLiteral("whole")).typeId(), QMetaType::LongLong);
+    EXPECT_EQ(q.integer(QStringLiteral("whole")), qint64(5000000001));
+    EXPECT_EQ(q.text(QStringLiteral("fraction_type")), QStringLiteral("real"));
+    EXPECT_EQ(q.value(QStringLiteral("fraction")).typeId(), QMetaType::Double);
+    EXPECT_EQ(q.number(QStringLiteral("fraction")), 2.5);
+    EXPECT_EQ(q.text(QStringLiteral("flag_type")), QStringLiteral("integer"));
+    EXPECT_EQ(q.integer(QStringLiteral("flag")), 1);
+    EXPECT_EQ(q.text(QStringLiteral("typed")), QStringLiteral("역삼동 O'Neil \"큰\""));
+    const QVariant gone = q.value(QStringLiteral("gone"));
+    EXPECT_TRUE(gone.isNull());
+    EXPECT_EQ(gone.typeId(), QMetaType::QString);
+    const QVariant blank = q.value(QStringLiteral("blank"));
+    EXPECT_FALSE(blank.isNull());
+    EXPECT_TRUE(q.isNull(QStringLiteral("blank")));
+    // The untyped columns take the type of their first value.
+    EXPECT_EQ(q.field(QStringLiteral("whole")).type, FieldType::Integer);
+    EXPECT_EQ(q.field(QStringLiteral("fraction")).type, FieldType::Float);
+    EXPECT_EQ(q.field(QStringLiteral("typed")).type, FieldType::Text);
+}
+
+// Rows are read as they are visited, in any order, and kept: a later row
+// first, then earlier ones, the count before the end is reached and after.
+TEST_F(QueryTest, RowsAreReadAsVisitedInAnyOrder) {
+    sql(QStringLiteral("WITH RECURSIVE seq(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM seq WHERE i < 300) "
+                       "INSERT INTO budong (scancode, name, tmprice) "
+                       "SELECT printf('R%03d', i), printf('이름%d', i), i * 10 FROM seq"));
+    Query q;
+    q.add(QStringLiteral("select S.\"scancode\", S.\"name\", S.\"tmprice\" from \"BUDONG.DB\" S"));
+    q.add(QStringLiteral(" where S.\"scancode\" like :p order by S.\"scancode\""));
+    q.setParam(QStringLiteral("p"), QStringLiteral("R%"));
+    q.open();
+    EXPECT_EQ(q.valueAt(249, 0).toString(), QStringLiteral("R250"));
+    EXPECT_EQ(q.valueAt(4, 1).toString(), QStringLiteral("이름5"));
+    EXPECT_EQ(q.valueAt(249, 2).toLongLong(), 2500);
+    EXPECT_EQ(q.recordCount(), 300);
+    EXPECT_FALSE(q.valueAt(300, 0).isValid());
+    EXPECT_FALSE(q.valueAt(-1, 0).isValid());
+    EXPECT_FALSE(q.valueAt(0, 3).isValid());
+
+    ASSERT_TRUE(q.moveTo(120));
+    EXPECT_EQ(q.text(QStringLiteral("scancode")), QStringLiteral("R121"));
+    q.prior();
+    EXPECT_EQ(q.text(QStringLiteral("scancode")), QStringLiteral("R120"));
+    int visited = 0;
+    for (q.first(); !q.eof(); q.next()) {
+        EXPECT_EQ(q.text(QStringLiteral("scancode")), QStringLiteral("R%1").arg(visited + 1, 3, 10, QLatin1Char('0')));
+        ++visited;
+    }
+    EXPECT_EQ(visited, 300);
+    EXPECT_EQ(q.recNo(), 299);
+    q.last();
+    EXPECT_EQ(q.recNo(), 299);
+    EXPECT_EQ(q.recordCount(), 300);
+}
+
+// A query reads the table until it is closed or has read every row; then the
+// table can be dropped, and opening again runs the statement anew. A
+// connection that closes first closes the queries reading from it.
+TEST_F(QueryTest, ClosingAndReopeningReleaseTheStore) {
+    sql(QStringLiteral("CREATE TABLE scratch (k INTEGER)"));
+    sql(QStringLiteral("INSERT INTO scratch VALUES (1), (2), (3)"));
+    Query q;
+    q.add(QStringLiteral("select k from scratch order by k"));
+    q.open();
+    EXPECT_THROW(sql(QStringLiteral("DROP TABLE scratch")), StoreError);
+    q.last();  // every row read: the statement is done with the table
+    sql(QStringLiteral("INSERT INTO scratch VALUES (4)"));
+    EXPECT_EQ(q.recordCount(), 3);
+    q.open();
+    EXPECT_EQ(q.recordCount(), 4);
+    q.close();
+    sql(QStringLiteral("DROP TABLE scratch"));
+    try {
+        q.open();
+        FAIL() << "opened a dropped table";
+    } catch (const StoreError& error) {
+        EXPECT_EQ(error.storeText(), QStringLiteral("no such table: scratch"));
+    }
+    EXPECT_FALSE(q.isOpen());
+
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    auto other = std::make_unique<Database>(elsewhere.path());
+    other->execute(QStringLiteral("INSERT INTO budong (scancode) VALUES ('a'), ('b')"));
+    Query reader(other.get());
+    reader.add(QStringLiteral("select S.\"scancode\" from \"BUDONG.DB\" S"));
+    reader.open();
+    ASSERT_EQ(reader.text(QStringLiteral("scancode")), QStringLiteral("a"));
+    other.reset();
+    EXPECT_FALSE(reader.isOpen());
+    EXPECT_FALSE(reader.valueAt(0, 0).isValid());
+}
+
+// The store's own text travels with every failure: in preparing, in the first
+// row, in a write; a row that cannot be read ends the result.
+TEST_F(QueryTest, FailuresCarryTheStoresText) {
+    const auto storeTextOf = [](const std::function<void()>& action) {
+        try {
+            action();
+        } catch (const StoreError& error) {
+            return error.storeText();
+        }
+        return QStringLiteral("no failure");
+    };
+    Query overflow;
+    overflow.add(QStringLiteral("select abs(-9223372036854775807 - 1) as v"));
+    EXPECT_EQ(storeTextOf([&] { overflow.open(); }), QStringLiteral("integer overflow"));
+    EXPECT_FALSE(overflow.isOpen());
+
+    Query duplicate;
+    duplicate.add(QStringLiteral("insert into \"BUDONG.DB\" (scancode) values (:key)"));
+    duplicate.setParam(QStringLiteral("key"), QStringLiteral("1"));
+    EXPECT_EQ(storeTextOf([&] { duplicate.exec(); }), QStringLiteral("UNIQUE constraint failed: budong.scancode"));
+
+    Query two;
+    two.add(QStringLiteral("delete from budong; delete from bucode"));
+    EXPECT_NE(storeTextOf([&] { two.exec(); }), QStringLiteral("no failure"));
+    Query write;
+    write.add(QStringLiteral("delete from budong"));
+    EXPECT_EQ(storeTextOf([&] { write.open(); }), QStringLiteral("not a select statement"));
+    EXPECT_EQ(rows(QStringLiteral("budong")), 3);
+
+    sql(QStringLiteral("CREATE TABLE scratch (k INTEGER)"));
+    sql(QStringLiteral("INSERT INTO scratch VALUES (1), (-9223372036854775807 - 1), (3)"));
+    Query partly;
+    partly.add(QStringLiteral("select abs(k) as v from scratch order by rowid"));
+    partly.open();
+    EXPECT_EQ(partly.valueAt(0, 0).toLongLong(), 1);
+    EXPECT_NO_THROW(EXPECT_FALSE(partly.valueAt(1, 0).isValid()));
+    partly.first();
+    partly.next();
+    EXPECT_TRUE(partly.eof());
 }
