@@ -94,3 +94,22 @@ TEST_F(CatalogueTest, DoubleQuotedTextIsNeverAConstantInSqliteItself) {
     // with itself.
     EXPECT_THROW(sql(QStringLiteral("SELECT * FROM budong WHERE name = \"nobody\"")), StoreError);
 }
+
+TEST(FieldDefTest, DeclaredTypesGiveKindAndSize) {
+    const auto kindOf = [](const char* declared) {
+        const FieldDef field = fieldFromDeclaredType(QStringLiteral("f"), QString::fromLatin1(declared));
+        return std::pair(field.type, field.size);
+    };
+    EXPECT_EQ(kindOf("VARCHAR(17)"), std::pair(FieldType::Text, 17));
+    EXPECT_EQ(kindOf(" varchar ( 10 ) "), std::pair(FieldType::Text, 10));
+    EXPECT_EQ(kindOf("char(3)"), std::pair(FieldType::Text, 3));
+    EXPECT_EQ(kindOf("VARCHAR(x)"), std::pair(FieldType::Unknown, 0));
+    EXPECT_EQ(kindOf("VARCHAR(10) X"), std::pair(FieldType::Unknown, 0));
+    EXPECT_EQ(kindOf("VARVARCHAR(10)"), std::pair(FieldType::Unknown, 0));
+    EXPECT_EQ(kindOf("TEXT"), std::pair(FieldType::Memo, 0));
+    EXPECT_EQ(kindOf("SMALLINT"), std::pair(FieldType::SmallInt, 0));
+    EXPECT_EQ(kindOf("bigint"), std::pair(FieldType::Integer, 0));
+    EXPECT_EQ(kindOf("DOUBLE PRECISION"), std::pair(FieldType::Float, 0));
+    EXPECT_EQ(kindOf("NUMERIC(10,2)"), std::pair(FieldType::Float, 0));
+    EXPECT_EQ(kindOf(""), std::pair(FieldType::Unknown, 0));
+}
