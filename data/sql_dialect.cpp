@@ -2,21 +2,45 @@
 
 #include "data/table_name.h"
 
+#include <vector>
+
 namespace {
 
 enum class TokenKind { Space, Word, Quoted, Parameter, Symbol, Number };
 
+// A token is a view of the statement's text: a quoted token the text between
+// its quotes (a doubled quote still doubled), a parameter its name without
+// the colon, any other token its text as written.
 struct Token {
     TokenKind kind;
-    QString text;
+    QStringView text;
     QChar quote;  // for Quoted
 };
 
 bool isWordStart(QChar c) { return c.isLetter() || c == u'_'; }
 bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'$'; }
 
-QList<Token> tokenize(const QString& sql) {
-    QList<Token> tokens;
+// The end of a quoted text that starts after the quote at `open`: the index
+// of its closing quote, or the end of the statement.
+qsizetype quotedEnd(QStringView sql, qsizetype open) {
+    const QChar quote = sql[open];
+    qsizetype j = open + 1;
+    while (j < sql.size()) {
+        if (sql[j] == quote) {
+            if (j + 1 < sql.size() && sql[j + 1] == quote) {  // doubled quote inside
+                j += 2;
+                continue;
+            }
+            return j;
+        }
+        ++j;
+    }
+    return j;
+}
+
+std::vector<Token> tokenize(QStringView sql) {
+    std::vector<Token> tokens;
+    tokens.reserve(static_cast<size_t>(sql.size() / 3 + 8));
     qsizetype i = 0;
     const qsizetype n = sql.size();
     while (i < n) {
@@ -24,49 +48,69 @@ QList<Token> tokenize(const QString& sql) {
         qsizetype j = i + 1;
         if (c.isSpace()) {
             while (j < n && sql[j].isSpace()) ++j;
-            tokens.append({TokenKind::Space, sql.mid(i, j - i), {}});
+            tokens.push_back({TokenKind::Space, sql.sliced(i, j - i), {}});
         } else if (c == u'"' || c == u'\'') {
-            QString body;
-            while (j < n) {
-                if (sql[j] == c) {
-                    if (j + 1 < n && sql[j + 1] == c) {  // doubled quote inside
-                        body += c;
-                        j += 2;
-                        continue;
-                    }
-                    ++j;
-                    break;
-                }
-                body += sql[j++];
-            }
-            tokens.append({TokenKind::Quoted, body, c});
+            const qsizetype close = quotedEnd(sql, i);
+            tokens.push_back({TokenKind::Quoted, sql.sliced(i + 1, close - i - 1), c});
+            j = close < n ? close + 1 : n;
         } else if (c == u':' && j < n && isWordStart(sql[j])) {
             while (j < n && isWordChar(sql[j])) ++j;
-            tokens.append({TokenKind::Parameter, sql.mid(i + 1, j - i - 1), {}});
+            tokens.push_back({TokenKind::Parameter, sql.sliced(i + 1, j - i - 1), {}});
         } else if (isWordStart(c)) {
             while (j < n && isWordChar(sql[j])) ++j;
-            tokens.append({TokenKind::Word, sql.mid(i, j - i), {}});
+            tokens.push_back({TokenKind::Word, sql.sliced(i, j - i), {}});
         } else if (c.isDigit()) {
             while (j < n && (sql[j].isDigit() || sql[j] == u'.')) ++j;
-            tokens.append({TokenKind::Number, sql.mid(i, j - i), {}});
+            tokens.push_back({TokenKind::Number, sql.sliced(i, j - i), {}});
         } else {
-            tokens.append({TokenKind::Symbol, QString(c), {}});
+            tokens.push_back({TokenKind::Symbol, sql.sliced(i, 1), {}});
         }
         i = j;
     }
     return tokens;
 }
 
-QString quoteIdentifier(const QString& name) {
-    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+// Appends the text of a quoted token between `quote`s: the token's doubled
+// quotes become single, and `quote` inside is doubled.
+void appendQuoted(QString& out, const Token& token, QChar quote) {
+    out += quote;
+    const QStringView body = token.text;
+    for (qsizetype k = 0; k < body.size(); ++k) {
+        const QChar c = body[k];
+        if (c == token.quote) ++k;  // the second of a doubled quote
+        out += c;
+        if (c == quote) out += quote;
+    }
+    out += quote;
 }
 
-QString quoteLiteral(const QString& text) {
-    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
+// The text of a quoted token with its doubled quotes made single.
+QString unquoted(const Token& token) {
+    QString text;
+    text.reserve(token.text.size());
+    for (qsizetype k = 0; k < token.text.size(); ++k) {
+        const QChar c = token.text[k];
+        if (c == token.quote) ++k;  // the second of a doubled quote
+        text += c;
+    }
+    return text;
+}
+
+void appendIdentifier(QString& out, const QString& name) {
+    out += u'"';
+    for (const QChar c : name) {
+        out += c;
+        if (c == u'"') out += u'"';
+    }
+    out += u'"';
 }
 
 bool isWord(const Token& t, const char* word) {
     return t.kind == TokenKind::Word && t.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+}
+
+bool isSymbol(const Token& t, QChar symbol) {
+    return t.kind == TokenKind::Symbol && t.text.front() == symbol;
 }
 
 bool isTableKeyword(const Token& t) {
@@ -78,25 +122,30 @@ bool isExtensionWord(const Token& t) { return isWord(t, "db") || isWord(t, "dbf"
 
 class Translator {
 public:
-    explicit Translator(const QString& sql) : tokens_(tokenize(sql)) {}
+    explicit Translator(const QString& sql) : tokens_(tokenize(sql)) {
+        result_.sql.reserve(sql.size() + sql.size() / 4);
+    }
 
     TranslatedSql run() {
-        for (index_ = 0; index_ < tokens_.size(); ++index_) write(tokens_[index_]);
+        for (index_ = 0; index_ < size(); ++index_) write(at(index_));
         return result_;
     }
 
 private:
+    qsizetype size() const { return static_cast<qsizetype>(tokens_.size()); }
+    const Token& at(qsizetype k) const { return tokens_[static_cast<size_t>(k)]; }
+
     // The last token that is not white space, before the current one.
     const Token* previousSignificant() const {
         for (qsizetype k = index_ - 1; k >= 0; --k) {
-            if (tokens_[k].kind != TokenKind::Space) return &tokens_[k];
+            if (at(k).kind != TokenKind::Space) return &at(k);
         }
         return nullptr;
     }
 
     const Token* nextSignificant(qsizetype from) const {
-        for (qsizetype k = from; k < tokens_.size(); ++k) {
-            if (tokens_[k].kind != TokenKind::Space) return &tokens_[k];
+        for (qsizetype k = from; k < size(); ++k) {
+            if (at(k).kind != TokenKind::Space) return &at(k);
         }
         return nullptr;
     }
@@ -121,7 +170,7 @@ private:
         if (tableTokenIndex_ < 0 || token.kind != TokenKind::Word) return false;
         if (isWord(token, "set") || isWord(token, "where")) return false;
         for (qsizetype k = index_ - 1; k > tableTokenIndex_; --k) {
-            if (tokens_[k].kind != TokenKind::Space) return false;
+            if (at(k).kind != TokenKind::Space) return false;
         }
         return true;
     }
@@ -130,7 +179,7 @@ private:
         if (!inSetClause_ || alias_.isEmpty() || token.kind != TokenKind::Word) return false;
         if (token.text.compare(alias_, Qt::CaseInsensitive) != 0) return false;
         const qsizetype dot = index_ + 1;
-        if (dot >= tokens_.size() || tokens_[dot].kind != TokenKind::Symbol || tokens_[dot].text != u'.') return false;
+        if (dot >= size() || !isSymbol(at(dot), u'.')) return false;
         index_ = dot;  // drop "C." before the field name
         return true;
     }
@@ -148,15 +197,15 @@ private:
     void writeQuoted(const Token& token) {
         const Token* previous = previousSignificant();
         const Token* next = nextSignificant(index_ + 1);
-        if (previous && previous->kind == TokenKind::Symbol && previous->text == u'.') {
-            result_.sql += quoteIdentifier(token.text);  // C."field"
+        if (previous && isSymbol(*previous, u'.')) {
+            appendQuoted(result_.sql, token, u'"');  // C."field"
         } else if (inTablePosition()) {
-            result_.sql += quoteIdentifier(canonicalTableName(token.text));
+            appendIdentifier(result_.sql, canonicalTableName(unquoted(token)));
             if (isDml_) tableTokenIndex_ = index_;
-        } else if (next && next->kind == TokenKind::Symbol && next->text == u'.') {
-            result_.sql += quoteIdentifier(token.text);  // "alias".field
+        } else if (next && isSymbol(*next, u'.')) {
+            appendQuoted(result_.sql, token, u'"');  // "alias".field
         } else {
-            result_.sql += quoteLiteral(token.text);
+            appendQuoted(result_.sql, token, u'\'');
         }
     }
 
@@ -164,9 +213,10 @@ private:
         noteStatementWords(token);
         if (skipSetQualifier(token)) return;
         if (isDmlAlias(token)) {
-            alias_ = token.text;
+            alias_ = token.text.toString();
             tableTokenIndex_ = -1;
-            result_.sql += QStringLiteral("AS ") + token.text;
+            result_.sql += QStringLiteral("AS ");
+            result_.sql += token.text;
             return;
         }
         if (!inTablePosition()) {
@@ -174,24 +224,23 @@ private:
             return;
         }
         // A bare table name, possibly with its file extension: all_list.db
-        QString name = token.text;
+        const QString name = token.text.toString();
         const qsizetype dot = index_ + 1;
-        if (dot + 1 < tokens_.size() && tokens_[dot].kind == TokenKind::Symbol && tokens_[dot].text == u'.' &&
-            isExtensionWord(tokens_[dot + 1])) {
+        if (dot + 1 < size() && isSymbol(at(dot), u'.') && isExtensionWord(at(dot + 1))) {
             index_ = dot + 1;
         }
-        result_.sql += quoteIdentifier(canonicalTableName(name));
+        appendIdentifier(result_.sql, canonicalTableName(name));
         if (isDml_) tableTokenIndex_ = index_;
     }
 
     void writeParameter(const Token& token) {
         result_.sql += u'?';
-        result_.parameters.append(token.text);
+        result_.parameters.append(token.text.toString());
         const Token* previous = previousSignificant();
         if (previous && isWord(*previous, "like")) result_.sql += QStringLiteral(" ESCAPE '\\'");
     }
 
-    QList<Token> tokens_;
+    std::vector<Token> tokens_;
     qsizetype index_ = 0;
     TranslatedSql result_;
     bool statementSeen_ = false;

@@ -65,3 +65,10 @@ TEST(SqlDialectTest, LikePatternsEscapeWhatTheUserTyped) {
     EXPECT_EQ(containsPattern(QStringLiteral("50%_할인\\")), QStringLiteral("%50\\%\\_할인\\\\%"));
     EXPECT_EQ(endsWithPattern(QStringLiteral("김")), QStringLiteral("%김"));
 }
+
+TEST(SqlDialectTest, QuotesInsideQuotedTextSurvive) {
+    EXPECT_EQ(sqlOf(QStringLiteral("select * from t where a = 'it''s' and b = \"say \"\"hi\"\"\"")),
+              QStringLiteral("select * from \"t\" where a = 'it''s' and b = 'say \"hi\"'"));
+    EXPECT_EQ(sqlOf(QStringLiteral("select C.\"od\"\"d\", C.'x''y' from \"we\"\"ird.DB\" C")),
+              QStringLiteral("select C.\"od\"\"d\", C.\"x'y\" from \"we\"\"ird\" C"));
+}
