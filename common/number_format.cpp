@@ -28,12 +28,38 @@ QString signedText(bool negative, const QString& digits) {
     return negative ? QLatin1Char('-') + digits : digits;
 }
 
-// The decimal digits of a whole, non-negative double.
-QString wholeDigits(double whole) {
-    constexpr double kInt64Limit = 9.2e18;
-    if (whole < kInt64Limit)
-        return QString::number(static_cast<qint64>(whole));
-    return QString::number(whole, 'f', 0);
+// Whole values below this are written through qint64; larger ones through
+// the double's own text.
+constexpr double kInt64Limit = 9.2e18;
+constexpr int kMostInt64Digits = 19;
+
+// The decimal digits of a whole number, most significant first, at the end
+// of `buffer`; none for zero.
+QStringView integerDigits(quint64 number, char16_t (&buffer)[kMostInt64Digits]) {
+    qsizetype first = kMostInt64Digits;
+    for (; number > 0; number /= 10) buffer[--first] = static_cast<char16_t>(u'0' + number % 10);
+    return QStringView(buffer + first, kMostInt64Digits - first);
+}
+
+// The digits padded with leading zeros to `minimumDigits`, grouped by three
+// when asked, with a leading "-" for a negative value; null when there is
+// no digit at all. Built in one allocation: grids write many of these.
+QString maskedDigits(bool negative, QStringView digits, qsizetype minimumDigits, bool grouping) {
+    const qsizetype zeros = qMax<qsizetype>(0, minimumDigits - digits.size());
+    const qsizetype length = zeros + digits.size();
+    if (length == 0)
+        return {};
+    const qsizetype commas = grouping ? (length - 1) / kGroupSize : 0;
+    QString text((negative ? 1 : 0) + length + commas, Qt::Uninitialized);
+    QChar* out = text.data();
+    if (negative)
+        *out++ = QLatin1Char('-');
+    for (qsizetype i = 0; i < length; ++i) {
+        if (grouping && i > 0 && (length - i) % kGroupSize == 0)
+            *out++ = QLatin1Char(',');
+        *out++ = i < zeros ? QChar(u'0') : digits[i - zeros];
+    }
+    return text;
 }
 
 // Delphi-style texts of the values that are not numbers.
@@ -77,14 +103,19 @@ QString formatMask(const QString& mask, double value) {
     if (!std::isfinite(value))
         return nonFiniteText(value);
     const double rounded = std::round(value);  // halves away from zero
-    const bool grouping = mask.contains(QLatin1Char(','));
-    const int minimumDigits = static_cast<int>(mask.count(QLatin1Char('0')));
-
-    QString digits = rounded == 0 ? QString() : wholeDigits(std::fabs(rounded));
-    if (digits.size() < minimumDigits) {
-        digits.prepend(QString(minimumDigits - digits.size(), QLatin1Char('0')));
+    const double magnitude = std::fabs(rounded);
+    const bool negative = rounded < 0;
+    bool grouping = false;
+    qsizetype minimumDigits = 0;
+    for (const QChar c : mask) {
+        grouping = grouping || c == u',';
+        minimumDigits += c == u'0' ? 1 : 0;
     }
-    if (grouping)
-        digits = groupDigits(digits);
-    return signedText(rounded < 0 && !digits.isEmpty(), digits);
+    if (magnitude >= kInt64Limit) {
+        return maskedDigits(negative, QString::number(magnitude, 'f', 0), minimumDigits,
+                            grouping);
+    }
+    char16_t buffer[kMostInt64Digits];
+    return maskedDigits(negative, integerDigits(static_cast<quint64>(magnitude), buffer),
+                        minimumDigits, grouping);
 }

@@ -7,6 +7,18 @@
 #include <QHeaderView>
 #include <QTableView>
 
+namespace {
+// The number in a value read from the store, without Qt's general conversion
+// for the two kinds the store gives.
+double numberOf(const QVariant& value) {
+    switch (value.typeId()) {
+        case QMetaType::LongLong: return static_cast<double>(*static_cast<const qlonglong*>(value.constData()));
+        case QMetaType::Double: return *static_cast<const double*>(value.constData());
+        default: return value.toDouble();
+    }
+}
+}  // namespace
+
 QueryModel::QueryModel(Query& query, QObject* parent) : QAbstractTableModel(parent), query_(query) {}
 
 void QueryModel::suspend() {
@@ -36,6 +48,11 @@ int QueryModel::fieldOfColumn(int column) const {
 
 int QueryModel::columnOfField(int field) const { return static_cast<int>(visibleFields_.indexOf(field)); }
 
+QModelIndex QueryModel::index(int row, int column, const QModelIndex& parent) const {
+    if (parent.isValid() || row < 0 || row >= rows_ || column < 0 || column >= visibleFields_.size()) return {};
+    return createIndex(row, column);
+}
+
 int QueryModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 int QueryModel::columnCount(const QModelIndex& parent) const {
@@ -43,6 +60,7 @@ int QueryModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant QueryModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole && role != Qt::TextAlignmentRole) return {};
     if (!index.isValid() || !query_.isOpen()) return {};
     const int field = fieldOfColumn(index.column());
     if (field < 0) return {};
@@ -50,11 +68,11 @@ QVariant QueryModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole) {
         return def.isNumeric() ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     }
-    if (role != Qt::DisplayRole) return {};
     const QVariant value = const_cast<Query&>(query_).valueAt(index.row(), field);
     if (value.isNull()) return QString();
-    if (def.isNumeric() && !def.displayFormat.isEmpty()) return formatMask(def.displayFormat, value.toDouble());
-    return value.toString();
+    if (def.isNumeric() && !def.displayFormat.isEmpty()) return formatMask(def.displayFormat, numberOf(value));
+    // A text is shown as it is; only other values need turning into text.
+    return value.typeId() == QMetaType::QString ? value : QVariant(value.toString());
 }
 
 QVariant QueryModel::headerData(int section, Qt::Orientation orientation, int role) const {

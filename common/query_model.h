@@ -23,6 +23,7 @@ public:
     int fieldOfColumn(int column) const;
     int columnOfField(int field) const;
 
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
