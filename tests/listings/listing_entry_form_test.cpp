@@ -370,6 +370,7 @@ TEST_F(ListingEntryFormTest, TooLongTextOrTooLargeAmountIsRefusedWithItsCaption)
     EXPECT_EQ(text("EDname"), QStringLiteral("김철수다섯")) << "typing stops at ten bytes";
 
     typeAndLeave("EDtmprice", QStringLiteral("99999999999"));
+    EXPECT_EQ(text("EDtmprice"), QStringLiteral("99999999999")) << "no commas for a non-number";
     click("BTinp");
     EXPECT_EQ(dlg().last().text,
               QStringLiteral("임대/매매가 항목에는 2,147,483,647 까지 입력할 수 있습니다 ...!"));
