@@ -68,11 +68,12 @@ QVariant QueryModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole) {
         return def.isNumeric() ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     }
-    const QVariant value = const_cast<Query&>(query_).valueAt(index.row(), field);
+    QVariant value = const_cast<Query&>(query_).valueAt(index.row(), field);
     if (value.isNull()) return QString();
     if (def.isNumeric() && !def.displayFormat.isEmpty()) return formatMask(def.displayFormat, numberOf(value));
     // A text is shown as it is; only other values need turning into text.
-    return value.typeId() == QMetaType::QString ? value : QVariant(value.toString());
+    if (value.typeId() == QMetaType::QString) return value;
+    return value.toString();
 }
 
 QVariant QueryModel::headerData(int section, Qt::Orientation orientation, int role) const {
