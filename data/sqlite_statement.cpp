@@ -122,10 +122,6 @@ void SqliteStatement::finalize() {
     statement_ = nullptr;
 }
 
-int SqliteStatement::parameterCount() const {
-    return sqlite3_bind_parameter_count(statement_);
-}
-
 void SqliteStatement::bind(int index, const QVariant& value, const QString& context) {
     if (bindValue(statement_, index, value) != SQLITE_OK) throw StoreError(context, errorText());
 }

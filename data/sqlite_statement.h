@@ -25,7 +25,6 @@ public:
     sqlite3_stmt* get() const { return statement_; }
     void finalize();
 
-    int parameterCount() const;
     // Binds the value of the 1-based parameter `index` by its type: null
     // (also a null text, date or time), whole numbers and bool as integers,
     // doubles, byte arrays as blobs, everything else as UTF-8 text.
