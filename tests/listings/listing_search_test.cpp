@@ -2,7 +2,6 @@
 // list, its parameters, and the ranges it refuses.
 
 #include "listings/listing_search.h"
-#include "data/query.h"
 #include "listings/listing_columns.h"
 #include "listings/total_amount_words.h"
 
@@ -158,21 +157,6 @@ TEST(ListingSearch, RangeWithBlanksBetweenDigitsIsRefusedNamingTheFirstField) {
         EXPECT_EQ(statement.refusal, QString::fromUtf8(c.refusal));
         EXPECT_EQ(statement.refusedField, QLatin1String(c.field));
     }
-}
-
-TEST(ListingSearch, AppliesToAQueryReplacingTheOldStatement) {
-    Query query;
-    query.add(QStringLiteral("select 1"));
-    query.setParam(QStringLiteral("stale"), 1);
-    ListingSearchInput input;
-    input.addr = QStringLiteral("동");
-    const ListingStatement statement = buildListingSearch(input);
-    statement.applyTo(query);
-    EXPECT_EQ(query.lines(), statement.lines);
-    EXPECT_FALSE(query.param(QStringLiteral("stale")).isValid());
-    EXPECT_EQ(query.param(QStringLiteral("p13")), QVariant(QStringLiteral("%동%")));
-    // Both like lines carry the escape character.
-    EXPECT_EQ(query.translated().sql.count(QStringLiteral("ESCAPE")), 2);
 }
 
 TEST(ListingColumns, EveryGridFieldIsSelected) {
