@@ -110,6 +110,17 @@ void addEquals(StatementBuilder& builder, const char* column, const char* parame
     builder.param(name, value);
 }
 
+// `S."<column>" = "<value>"` for a value the program itself offers (a check
+// box, a fixed item of a drop-down list): it stays a constant of the
+// statement, as the office's search lines read.
+void addFixedEquals(StatementBuilder& builder, const char* column, const QString& value) {
+    builder.condition(QStringLiteral("S.\"%1\" = \"%2\"").arg(QLatin1String(column), value));
+}
+
+bool isFixedKind(const QString& kind) {
+    return kind == QStringLiteral("임대") || kind == QStringLiteral("매매");
+}
+
 void addContains(StatementBuilder& builder, const char* column, const char* parameter,
                  const QString& typed) {
     const QString name = QString::fromLatin1(parameter);
@@ -204,7 +215,13 @@ QString maskedPart(const QString& maskedText, int start, int length) {
 
 ListingStatement buildListingSearch(const ListingSearchInput& input) {
     StatementBuilder builder;
-    if (isChosen(input.im)) addEquals(builder, "im", "p1", input.im);
+    if (isChosen(input.im)) {
+        if (isFixedKind(input.im)) {
+            addFixedEquals(builder, "im", input.im);
+        } else {
+            addEquals(builder, "im", "p1", input.im);
+        }
+    }
     if (isChosen(input.cname)) addEquals(builder, "cname", "p2", input.cname);
     if (!input.cname1.isEmpty()) addContains(builder, "cname1", "p3", input.cname1);
     addRange(builder, input.totalmRange, kTotalm);
@@ -212,8 +229,8 @@ ListingStatement buildListingSearch(const ListingSearchInput& input) {
     addRange(builder, input.gpungRange, kGpung);
     addRange(builder, input.stairRange, kStair);
     addNameAndAddress(builder, input);
-    addEquals(builder, "reqing", "p14", input.reqing ? QStringLiteral("Y") : QStringLiteral("N"));
-    addEquals(builder, "kwanggo", "p15", input.kwanggo ? QStringLiteral("Y") : QStringLiteral("N"));
+    addFixedEquals(builder, "reqing", input.reqing ? QStringLiteral("Y") : QStringLiteral("N"));
+    addFixedEquals(builder, "kwanggo", input.kwanggo ? QStringLiteral("Y") : QStringLiteral("N"));
     if (!input.buildname.isEmpty()) addContains(builder, "buildname", "p16", input.buildname);
     if (!input.man.isEmpty()) {
         builder.condition(QStringLiteral("S.\"man\" like :p17"));

@@ -90,7 +90,7 @@ TEST_F(ListingCountTest, SearchesReadTheListingIndexes) {
     Query query;
     buildListingSearch({}).applyTo(query);
     const TranslatedSql sql = query.translated();
-    const QVariantList flags{QStringLiteral("Y"), QStringLiteral("N")};
+    const QVariantList flags{};  // the check boxes are constants of the statement
     // Number order straight from the index, without sorting the result.
     const QStringList rows = plan(sql.sql, flags);
     EXPECT_TRUE(rows.join(u'|').contains(QStringLiteral("budong_search")))

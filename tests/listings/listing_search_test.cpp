@@ -19,10 +19,9 @@ QString andLine(const char* line) {
     return QStringLiteral(" and ") + QString::fromUtf8(line);
 }
 
-const QString kReqing = QStringLiteral("S.\"reqing\" = :p14");
-const QString kKwanggo = QStringLiteral(" and S.\"kwanggo\" = :p15");
+const QString kReqing = QStringLiteral("S.\"reqing\" = \"Y\"");
+const QString kKwanggo = QStringLiteral(" and S.\"kwanggo\" = \"N\"");
 const QString kByNumber = QStringLiteral(" order by S.\"scancode\"");
-const Params kFlags{{"p14", "Y"}, {"p15", "N"}};
 
 // A search panel with the given texts typed, date kind and sort order chosen.
 In with(std::initializer_list<std::pair<QString In::*, const char*>> texts,
@@ -50,28 +49,28 @@ TEST(ListingSearch, StatementForEachKindOfCondition) {
         QStringList lines;
         Params params;
     } cases[] = {
-        {"empty panel", with({}), {reqingFirst, kKwanggo, kByNumber}, kFlags},
+        {"empty panel", with({}), {reqingFirst, kKwanggo, kByNumber}, {}},
         {"flags turned over",
          flagsTurnedOver,
-         {reqingFirst, kKwanggo, kByNumber},
-         {{"p14", "N"}, {"p15", "Y"}}},
-        {"drop-down choices bound in panel order",
+         {where("S.\"reqing\" = \"N\""), andLine("S.\"kwanggo\" = \"Y\""), kByNumber},
+         {}},
+        {"kind as a constant, codes and names bound, in panel order",
          with({{&In::im, "임대"}, {&In::cname, "상가\"주택"}, {&In::cname1, "래미안"}}),
-         {where("S.\"im\" = :p1"), andLine("S.\"cname\" = :p2"), andLine("S.\"cname1\" like :p3"),
+         {where("S.\"im\" = \"임대\""), andLine("S.\"cname\" = :p2"), andLine("S.\"cname1\" like :p3"),
           reqingAfter, kKwanggo, kByNumber},
-         Params{{"p1", "임대"}, {"p2", "상가\"주택"}, {"p3", "%래미안%"}} + kFlags},
+         Params{{"p2", "상가\"주택"}, {"p3", "%래미안%"}}},
         {"전체 in both lists",
          with({{&In::im, "전체"}, {&In::cname, "전체"}}),
          {reqingFirst, kKwanggo, kByNumber},
-         kFlags},
+         {}},
         {"upper bound only",
          with({{&In::totalmRange, "      -   250"}}),
          {where("S.\"tmprice\" <= :tm2"), reqingAfter, kKwanggo, kByNumber},
-         Params{{"tm2", qint64(250000)}} + kFlags},
+         Params{{"tm2", qint64(250000)}}},
         {"stair 03",
          with({{&In::stairRange, "03-  "}}),
          {where("S.\"stair\" >= :tm7"), reqingAfter, kKwanggo, kByNumber},
-         Params{{"tm7", qint64(3)}} + kFlags},
+         Params{{"tm7", qint64(3)}}},
         {"amount and area bounds",
          with({{&In::totalmRange, "    10-      "},
                {&In::dpungRange, "   30-  100"},
@@ -82,36 +81,35 @@ TEST(ListingSearch, StatementForEachKindOfCondition) {
          Params{{"tm1", qint64(10000)},
                 {"tm3", qint64(30)},
                 {"tm4", qint64(100)},
-                {"tm5", qint64(12)}} +
-             kFlags},
+                {"tm5", qint64(12)}}},
         {"name and address over two lines each",
          with({{&In::name1, "김"}, {&In::addr, "역삼"}}),
          {where("(S.\"name1\" like :p12 "), QStringLiteral("or S.\"name\" like :p12)"),
           andLine("(S.\"addr\" like :p13"), QStringLiteral(" or S.\"addr1\" like :p13)"),
           reqingAfter, kKwanggo, kByNumber},
-         Params{{"p12", "%김%"}, {"p13", "%역삼%"}} + kFlags},
+         Params{{"p12", "%김%"}, {"p13", "%역삼%"}}},
         {"typed % _ ' literal, agent ends with the text",
          with({{&In::buildname, "50%_'\""}, {&In::man, "_장"}}),
          {reqingFirst, kKwanggo, andLine("S.\"buildname\" like :p16"),
           andLine("S.\"man\" like :p17"), kByNumber},
-         kFlags + Params{{"p16", "%50\\%\\_'\"%"}, {"p17", "%\\_장"}}},
+         Params{{"p16", "%50\\%\\_'\"%"}, {"p17", "%\\_장"}}},
         {"dates without a date kind are lease ends",
          with({{&In::day1, "2026-01-01"}, {&In::day2, "2026-12-31"}}),
          {reqingFirst, kKwanggo, andLine("S.\"expireday\" >= :d1"),
           andLine("S.\"expireday\" <= :d2"), kByNumber},
-         kFlags + Params{{"d1", "2026-01-01"}, {"d2", "2026-12-31"}}},
+         Params{{"d1", "2026-01-01"}, {"d2", "2026-12-31"}}},
         {"receipt date from only",
          with({{&In::day1, "2026-01-01"}}, ListingDateField::InDay),
          {reqingFirst, kKwanggo, andLine("S.\"inday\" >= :d1"), kByNumber},
-         kFlags + Params{{"d1", "2026-01-01"}}},
+         Params{{"d1", "2026-01-01"}}},
         {"kind order",
          with({}, ListingDateField::ExpireDay, ListingSortOrder::Cname),
          {reqingFirst, kKwanggo, QStringLiteral(" order by S.\"cname\"")},
-         kFlags},
+         {}},
         {"address order",
          with({}, ListingDateField::ExpireDay, ListingSortOrder::Addr),
          {reqingFirst, kKwanggo, QStringLiteral(" order by S.\"addr\"")},
-         kFlags},
+         {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
