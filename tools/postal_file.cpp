@@ -1,6 +1,6 @@
 #include "tools/postal_file.h"
 
-#include "common/cp949.h"
+#include "common/cp949_text.h"
 
 #include <QStringDecoder>
 
