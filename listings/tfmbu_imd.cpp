@@ -33,10 +33,6 @@ const char* const kSensitiveFields[] = {"EDcname1",  "EDname",      "EDhtel",  "
                                         "EDhphone",  "EDbuildname", "EDhtel1", "EDotel1",
                                         "EDhphone1", "EDaddr1"};
 
-// Left with a text that is not a whole number, these become "0" and take the
-// focus back.
-const char* const kResetNumberFields[] = {"EDgpung", "EDmpricepp", "EDstair", "EDpricepp",
-                                          "EDtotalm"};
 // Left with a whole number, these recompute the price per pyeong and the difference.
 const char* const kDerivingNumberFields[] = {"EDdpung",   "EDtmprice", "EDrendmoney",
                                              "EDensurem", "EDmonthm",  "EDtbipumm"};
@@ -46,23 +42,25 @@ const char* const kDateFields[] = {"EDinday",     "EDgdfirst", "EDgdsecond", "ED
 template <std::size_t N>
 bool isOneOf(const QString& name, const char* const (&names)[N]) {
     for (const char* candidate : names) {
-        if (name == QLatin1String(candidate))
-            return true;
+        if (name == QLatin1String(candidate)) return true;
     }
     return false;
 }
 
-bool isNumberField(const QString& name) {
+const ListingNumberField* numberFieldOf(const QString& name) {
     for (const ListingNumberField& f : listingNumberFields()) {
-        if (name == QLatin1String(f.control))
-            return true;
+        if (name == QLatin1String(f.control)) return &f;
     }
-    return false;
+    return nullptr;
+}
+
+bool isNumberField(const QString& name) {
+    return numberFieldOf(name) != nullptr;
 }
 
 // The hourglass while a long action runs.
 class WaitCursor {
-  public:
+public:
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
     WaitCursor(const WaitCursor&) = delete;
@@ -102,8 +100,7 @@ void TFMbu_imd::connectControls() {
     connect(CBim, &QComboBox::currentIndexChanged, this,
             guarded([this] { fillClassificationList(); }));
     connect(RBhide, &QRadioButton::clicked, this, [this] {
-        if (entryMode != 1)
-            setSensitiveHidden(true);
+        if (entryMode != 1) setSensitiveHidden(true);
     });
     connect(RBview, &QRadioButton::clicked, this, [this] { setSensitiveHidden(false); });
 }
@@ -114,10 +111,8 @@ void TFMbu_imd::installFieldHandling() {
         field->installEventFilter(this);
     // Enter and the arrows walk the entry fields and drop-down lists in tab order.
     for (QWidget* w = EDname; w; w = w->nextInFocusChain()) {
-        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w))
-            keyed.append(w);
-        if (w->nextInFocusChain() == EDname)
-            break;
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) keyed.append(w);
+        if (w->nextInFocusChain() == EDname) break;
     }
     FocusKeys::install(keyed, true);
     for (QPushButton* button : {BTinp, BTmod, BTdel, BTquit, BTcode, BTpictInp}) {
@@ -133,11 +128,9 @@ void TFMbu_imd::showEvent(QShowEvent* event) {
 // --- Activation -------------------------------------------------------------
 
 void TFMbu_imd::formActivate() {
-    if (activated_)
-        return;
+    if (activated_) return;
     activated_ = true;
-    if (!runGuarded([this] { activate(); }))
-        closeSoon();
+    if (!runGuarded([this] { activate(); })) closeSoon();
 }
 
 void TFMbu_imd::activate() {
@@ -151,8 +144,7 @@ void TFMbu_imd::activate() {
         return;
     }
     const bool viewOnly = entryMode != 2;
-    if (viewOnly)
-        setSensitiveHidden(true);
+    if (viewOnly) setSensitiveHidden(true);
     if (!loadHandedInListing()) {
         closeSoon();
         return;
@@ -174,16 +166,14 @@ void TFMbu_imd::startNewListing() {
     loadedDates_ = {};
     edit("EDinday")->setText(todayText());
     for (const ListingNumberField& f : listingNumberFields()) {
-        if (f.grouped)
-            edit(f.control)->setText(QStringLiteral("0"));
+        if (f.grouped) edit(f.control)->setText(QStringLiteral("0"));
     }
 }
 
 bool TFMbu_imd::loadHandedInListing() {
     currentNumber_ = scancode;
     const std::optional<ListingRecord> listing = loadListing(scancode);
-    if (!listing)
-        return false;
+    if (!listing) return false;
     showListing(*listing);
     return true;
 }
@@ -227,8 +217,7 @@ void TFMbu_imd::fillClassificationList() {
     CBcname->addItem(QStringLiteral("전체"));
     CBcname->setCurrentIndex(0);
     const QString deal = CBim->currentText();
-    if (deal == QStringLiteral("전체"))
-        return;
+    if (deal == QStringLiteral("전체")) return;
     const QString category =
         deal == QStringLiteral("임대") ? QStringLiteral("I") : QStringLiteral("M");
     Table codes(QStringLiteral("BUCODE.DB"));
@@ -256,8 +245,7 @@ bool TFMbu_imd::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     auto* field = qobject_cast<QLineEdit*>(watched);
-    if (!field)
-        return QDialog::eventFilter(watched, event);
+    if (!field) return QDialog::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::KeyPress:
             if (field == EDaddr && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
@@ -268,18 +256,15 @@ bool TFMbu_imd::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusIn:
             if (field != enteredField_) {
                 enteredField_ = field;
-                if (isNumberField(field->objectName()))
-                    enterNumberField(field);
+                if (isNumberField(field->objectName())) enterNumberField(field);
             }
             break;
         case QEvent::FocusOut: {
             // Leaving the window (a message box, another program, closing the form) is
             // not leaving the field.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-                break;
-            if (!isVisible())
-                break;
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
+            if (!isVisible()) break;
             if (field == enteredField_) {
                 enteredField_ = nullptr;
                 leaveField(field);
@@ -292,8 +277,11 @@ bool TFMbu_imd::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+// The commas go for editing. A text refused for its decimal point comes back
+// as typed, so that the user corrects it instead of finding ten times the value.
 void TFMbu_imd::enterNumberField(QLineEdit* field) {
-    field->setText(digitsOnly(field->text(), QStringLiteral("0")));
+    if (!halfWidthNumberText(field->text()).contains(QLatin1Char('.')))
+        field->setText(digitsOnly(field->text(), QStringLiteral("0")));
 }
 
 void TFMbu_imd::leaveField(QLineEdit* field) {
@@ -307,33 +295,25 @@ void TFMbu_imd::leaveField(QLineEdit* field) {
     }
 }
 
+// A whole number is shown with thousands commas; anything else keeps the
+// focus in the field (see leaveWholeNumberField), and nothing is derived.
 void TFMbu_imd::leaveNumberField(QLineEdit* field) {
-    const std::optional<QString> shown = leftAmountText(field->text());
-    if (shown) {
-        field->setText(*shown);
-        if (isOneOf(field->objectName(), kDerivingNumberFields))
-            showDerivedAmounts();
-        return;
-    }
-    if (isOneOf(field->objectName(), kResetNumberFields)) {
-        field->setText(QStringLiteral("0"));
-        field->setFocus();
-    }
+    const QString label = QString::fromUtf8(numberFieldOf(field->objectName())->label);
+    if (!leaveWholeNumberField(field, label)) return;
+    if (const std::optional<QString> shown = leftAmountText(field->text())) field->setText(*shown);
+    if (isOneOf(field->objectName(), kDerivingNumberFields)) showDerivedAmounts();
 }
 
 void TFMbu_imd::showDerivedAmounts() {
     const DerivedAmounts derived =
         deriveAmounts(edit("EDdpung")->text(), edit("EDtmprice")->text(),
                       edit("EDrendmoney")->text(), edit("EDensurem")->text());
-    if (derived.pricePerPyeongText)
-        edit("EDmpricepp")->setText(*derived.pricePerPyeongText);
-    if (derived.statusText)
-        statusPanel0_->setText(*derived.statusText);
+    if (derived.pricePerPyeongText) edit("EDmpricepp")->setText(*derived.pricePerPyeongText);
+    if (derived.statusText) statusPanel0_->setText(*derived.statusText);
 }
 
 void TFMbu_imd::leaveDateField(QLineEdit* field) {
-    if (!normalizeDateField(field))
-        field->setFocus();
+    if (!normalizeDateField(field)) field->setFocus();
 }
 
 void TFMbu_imd::lookUpTelephone() {
@@ -343,8 +323,7 @@ void TFMbu_imd::lookUpTelephone() {
     palette.setColor(QPalette::Base, others.isEmpty() ? Qt::white : Qt::yellow);
     palette.setColor(QPalette::Button, others.isEmpty() ? Qt::white : Qt::yellow);
     CBexistList->setPalette(palette);
-    if (others.isEmpty())
-        return;
+    if (others.isEmpty()) return;
     CBexistList->addItems(others);
     CBexistList->setCurrentIndex(0);
 }
@@ -353,10 +332,8 @@ void TFMbu_imd::lookUpPostalCode() {
     TFMzip lookUp(this);
     lookUp.EDaddr->setText(EDaddr->text());
     lookUp.exec();
-    if (!lookUp.chosen())
-        return;
-    if (EDaddr1->text().isEmpty())
-        EDaddr1->setText(lookUp.zip());
+    if (!lookUp.chosen()) return;
+    if (EDaddr1->text().isEmpty()) EDaddr1->setText(lookUp.zip());
     EDaddr->setText(lookUp.addr());
 }
 
@@ -397,6 +374,11 @@ std::optional<ListingRecord> TFMbu_imd::listingFromControls() {
     }
     for (const ListingNumberField& f : listingNumberFields()) {
         QLineEdit* field = edit(f.control);
+        if (halfWidthNumberText(field->text()).contains(QLatin1Char('.'))) {
+            dialogs().warning(decimalPointMessage(QString::fromUtf8(f.label)));
+            field->setFocus();
+            return std::nullopt;
+        }
         const std::optional<qint64> value = numberFromDigits(field->text());
         if (!value) {
             dialogs().warning(numberTooLargeMessage(QString::fromUtf8(f.label)));
@@ -416,8 +398,7 @@ std::optional<ListingRecord> TFMbu_imd::listingFromControls() {
 
 void TFMbu_imd::saveAsNew() {
     const std::optional<ListingRecord> listing = listingFromControls();
-    if (!listing)
-        return;
+    if (!listing) return;
     const std::optional<QString> number = saveListing(*listing, SaveKind::AsNew, {}, loadedDates_);
     currentNumber_ = number.value_or(QString());
     dialogs().beep();
@@ -427,8 +408,7 @@ void TFMbu_imd::saveAsNew() {
 
 void TFMbu_imd::saveChange() {
     const std::optional<ListingRecord> listing = listingFromControls();
-    if (!listing)
-        return;
+    if (!listing) return;
     if (saveListing(*listing, SaveKind::AsChange, scancode, loadedDates_)) {
         dialogs().beep();
         dialogs().information(QStringLiteral("자료를 수정하였습니다 ...!"));
