@@ -33,7 +33,8 @@ Cp949LengthValidator::Cp949LengthValidator(int maxBytes, QObject* parent)
 }
 
 void Cp949LengthValidator::setMaxBytes(int maxBytes) {
-    if (maxBytes_ == maxBytes) return;
+    if (maxBytes_ == maxBytes)
+        return;
     maxBytes_ = maxBytes;
     emit changed();
 }
@@ -86,7 +87,8 @@ QValidator::State Cp949LengthValidator::validate(QString& input, int& pos) const
 }
 
 void limitCp949(QLineEdit* edit, int maxBytes) {
-    if (!edit) return;
+    if (!edit)
+        return;
     auto* existing =
         qobject_cast<Cp949LengthValidator*>(const_cast<QValidator*>(edit->validator()));
     if (existing && existing->parent() == edit) {

@@ -16,7 +16,7 @@ class QLineEdit;
 // long, so that saving it can refuse it with a message.
 class Cp949LengthValidator : public QValidator {
     Q_OBJECT
-public:
+  public:
     explicit Cp949LengthValidator(int maxBytes, QObject* parent = nullptr);
 
     int maxBytes() const { return maxBytes_; }
@@ -24,7 +24,7 @@ public:
 
     State validate(QString& input, int& pos) const override;
 
-private:
+  private:
     bool isUserEdit() const;
 
     int maxBytes_;

@@ -6,9 +6,11 @@
 std::optional<qint64> numberFromDigits(const QString& text) {
     qint64 value = 0;
     for (const QChar c : halfWidthNumberText(text)) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) continue;
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            continue;
         value = value * 10 + c.digitValue();
-        if (value > kLargestListingNumber) return std::nullopt;
+        if (value > kLargestListingNumber)
+            return std::nullopt;
     }
     return value;
 }
@@ -49,12 +51,14 @@ DerivedAmounts deriveAmounts(const QString& landText, const QString& priceText,
     }
     if (price && loan && deposit) {
         const qint64 difference = listingDifference(*price, *loan, *deposit);
-        if (difference > 0) derived.statusText = typedDifferenceText(difference);
+        if (difference > 0)
+            derived.statusText = typedDifferenceText(difference);
     }
     return derived;
 }
 
 std::optional<QString> leftAmountText(const QString& typed) {
-    if (!isWholeNumberText(typed)) return std::nullopt;
+    if (!isWholeNumberText(typed))
+        return std::nullopt;
     return thousandsComma(typed.trimmed(), 0);
 }

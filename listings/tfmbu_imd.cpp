@@ -42,7 +42,8 @@ const char* const kDateFields[] = {"EDinday",     "EDgdfirst", "EDgdsecond", "ED
 template <std::size_t N>
 bool isOneOf(const QString& name, const char* const (&names)[N]) {
     for (const char* candidate : names) {
-        if (name == QLatin1String(candidate)) return true;
+        if (name == QLatin1String(candidate))
+            return true;
     }
     return false;
 }
@@ -60,7 +61,7 @@ bool isNumberField(const QString& name) {
 
 // The hourglass while a long action runs.
 class WaitCursor {
-public:
+  public:
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
     WaitCursor(const WaitCursor&) = delete;
@@ -100,7 +101,8 @@ void TFMbu_imd::connectControls() {
     connect(CBim, &QComboBox::currentIndexChanged, this,
             guarded([this] { fillClassificationList(); }));
     connect(RBhide, &QRadioButton::clicked, this, [this] {
-        if (entryMode != 1) setSensitiveHidden(true);
+        if (entryMode != 1)
+            setSensitiveHidden(true);
     });
     connect(RBview, &QRadioButton::clicked, this, [this] { setSensitiveHidden(false); });
 }
@@ -111,8 +113,10 @@ void TFMbu_imd::installFieldHandling() {
         field->installEventFilter(this);
     // Enter and the arrows walk the entry fields and drop-down lists in tab order.
     for (QWidget* w = EDname; w; w = w->nextInFocusChain()) {
-        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) keyed.append(w);
-        if (w->nextInFocusChain() == EDname) break;
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w))
+            keyed.append(w);
+        if (w->nextInFocusChain() == EDname)
+            break;
     }
     FocusKeys::install(keyed, true);
     for (QPushButton* button : {BTinp, BTmod, BTdel, BTquit, BTcode, BTpictInp}) {
@@ -128,9 +132,11 @@ void TFMbu_imd::showEvent(QShowEvent* event) {
 // --- Activation -------------------------------------------------------------
 
 void TFMbu_imd::formActivate() {
-    if (activated_) return;
+    if (activated_)
+        return;
     activated_ = true;
-    if (!runGuarded([this] { activate(); })) closeSoon();
+    if (!runGuarded([this] { activate(); }))
+        closeSoon();
 }
 
 void TFMbu_imd::activate() {
@@ -144,7 +150,8 @@ void TFMbu_imd::activate() {
         return;
     }
     const bool viewOnly = entryMode != 2;
-    if (viewOnly) setSensitiveHidden(true);
+    if (viewOnly)
+        setSensitiveHidden(true);
     if (!loadHandedInListing()) {
         closeSoon();
         return;
@@ -166,14 +173,16 @@ void TFMbu_imd::startNewListing() {
     loadedDates_ = {};
     edit("EDinday")->setText(todayText());
     for (const ListingNumberField& f : listingNumberFields()) {
-        if (f.grouped) edit(f.control)->setText(QStringLiteral("0"));
+        if (f.grouped)
+            edit(f.control)->setText(QStringLiteral("0"));
     }
 }
 
 bool TFMbu_imd::loadHandedInListing() {
     currentNumber_ = scancode;
     const std::optional<ListingRecord> listing = loadListing(scancode);
-    if (!listing) return false;
+    if (!listing)
+        return false;
     showListing(*listing);
     return true;
 }
@@ -217,7 +226,8 @@ void TFMbu_imd::fillClassificationList() {
     CBcname->addItem(QStringLiteral("전체"));
     CBcname->setCurrentIndex(0);
     const QString deal = CBim->currentText();
-    if (deal == QStringLiteral("전체")) return;
+    if (deal == QStringLiteral("전체"))
+        return;
     const QString category =
         deal == QStringLiteral("임대") ? QStringLiteral("I") : QStringLiteral("M");
     Table codes(QStringLiteral("BUCODE.DB"));
@@ -245,7 +255,8 @@ bool TFMbu_imd::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     auto* field = qobject_cast<QLineEdit*>(watched);
-    if (!field) return QDialog::eventFilter(watched, event);
+    if (!field)
+        return QDialog::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::KeyPress:
             if (field == EDaddr && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
@@ -256,15 +267,18 @@ bool TFMbu_imd::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusIn:
             if (field != enteredField_) {
                 enteredField_ = field;
-                if (isNumberField(field->objectName())) enterNumberField(field);
+                if (isNumberField(field->objectName()))
+                    enterNumberField(field);
             }
             break;
         case QEvent::FocusOut: {
             // Leaving the window (a message box, another program, closing the form) is
             // not leaving the field.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
-            if (!isVisible()) break;
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+                break;
+            if (!isVisible())
+                break;
             if (field == enteredField_) {
                 enteredField_ = nullptr;
                 leaveField(field);
@@ -308,12 +322,15 @@ void TFMbu_imd::showDerivedAmounts() {
     const DerivedAmounts derived =
         deriveAmounts(edit("EDdpung")->text(), edit("EDtmprice")->text(),
                       edit("EDrendmoney")->text(), edit("EDensurem")->text());
-    if (derived.pricePerPyeongText) edit("EDmpricepp")->setText(*derived.pricePerPyeongText);
-    if (derived.statusText) statusPanel0_->setText(*derived.statusText);
+    if (derived.pricePerPyeongText)
+        edit("EDmpricepp")->setText(*derived.pricePerPyeongText);
+    if (derived.statusText)
+        statusPanel0_->setText(*derived.statusText);
 }
 
 void TFMbu_imd::leaveDateField(QLineEdit* field) {
-    if (!normalizeDateField(field)) field->setFocus();
+    if (!normalizeDateField(field))
+        field->setFocus();
 }
 
 void TFMbu_imd::lookUpTelephone() {
@@ -323,7 +340,8 @@ void TFMbu_imd::lookUpTelephone() {
     palette.setColor(QPalette::Base, others.isEmpty() ? Qt::white : Qt::yellow);
     palette.setColor(QPalette::Button, others.isEmpty() ? Qt::white : Qt::yellow);
     CBexistList->setPalette(palette);
-    if (others.isEmpty()) return;
+    if (others.isEmpty())
+        return;
     CBexistList->addItems(others);
     CBexistList->setCurrentIndex(0);
 }
@@ -332,8 +350,10 @@ void TFMbu_imd::lookUpPostalCode() {
     TFMzip lookUp(this);
     lookUp.EDaddr->setText(EDaddr->text());
     lookUp.exec();
-    if (!lookUp.chosen()) return;
-    if (EDaddr1->text().isEmpty()) EDaddr1->setText(lookUp.zip());
+    if (!lookUp.chosen())
+        return;
+    if (EDaddr1->text().isEmpty())
+        EDaddr1->setText(lookUp.zip());
     EDaddr->setText(lookUp.addr());
 }
 
@@ -398,7 +418,8 @@ std::optional<ListingRecord> TFMbu_imd::listingFromControls() {
 
 void TFMbu_imd::saveAsNew() {
     const std::optional<ListingRecord> listing = listingFromControls();
-    if (!listing) return;
+    if (!listing)
+        return;
     const std::optional<QString> number = saveListing(*listing, SaveKind::AsNew, {}, loadedDates_);
     currentNumber_ = number.value_or(QString());
     dialogs().beep();
@@ -408,7 +429,8 @@ void TFMbu_imd::saveAsNew() {
 
 void TFMbu_imd::saveChange() {
     const std::optional<ListingRecord> listing = listingFromControls();
-    if (!listing) return;
+    if (!listing)
+        return;
     if (saveListing(*listing, SaveKind::AsChange, scancode, loadedDates_)) {
         dialogs().beep();
         dialogs().information(QStringLiteral("자료를 수정하였습니다 ...!"));
