@@ -3,6 +3,7 @@
 #include "app/main_actions.h"
 #include "app/startup.h"
 #include "app/tfmbu_main.h"
+#include "common/composition_commit.h"
 #include "common/dialogs.h"
 #include "common/office_folder.h"
 #include "common/qt_dialogs.h"
@@ -46,6 +47,7 @@ int runQuarnel(int argc, char** argv) {
     initQuarnelResources();
     installFontSubstitutes();
     installDialogs(std::make_unique<QtDialogs>());
+    installCompositionCommit(app);
 
     const OfficeFolder folder = OfficeFolder::fromEnvironment();
     setOfficeFolder(folder);
