@@ -43,7 +43,9 @@ bool CompositionCommit::eventFilter(QObject* watched, QEvent* event) {
 
 bool CompositionCommit::inputMethodEvent(QObject* receiver, const QInputMethodEvent& event) {
     if (committing_) return false;
-    if (!committed_.isEmpty()) {
+    const bool carriesNothing = event.preeditString().isEmpty() &&
+                                event.commitString().isEmpty() && event.replacementLength() == 0;
+    if (!committed_.isEmpty() && !carriesNothing) {
         const bool repetition = event.preeditString().isEmpty() && event.replacementLength() == 0 &&
                                 event.commitString() == committed_ &&
                                 sinceCommit_.elapsed() < kRepetitionMs;
