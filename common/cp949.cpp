@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace {
 
 // The length of the beginning two texts share.
@@ -33,8 +35,7 @@ Cp949LengthValidator::Cp949LengthValidator(int maxBytes, QObject* parent)
 }
 
 void Cp949LengthValidator::setMaxBytes(int maxBytes) {
-    if (maxBytes_ == maxBytes)
-        return;
+    if (maxBytes_ == maxBytes) return;
     maxBytes_ = maxBytes;
     emit changed();
 }
@@ -63,20 +64,23 @@ QValidator::State Cp949LengthValidator::validate(QString& input, int& pos) const
         lastText_ = input;
         return Intermediate;
     }
+    return keepWhatFits(input, pos);
+}
+
+QValidator::State Cp949LengthValidator::keepWhatFits(QString& input, int& pos) const {
     // The user's insertion ends at the cursor and begins where the text
     // before the edit stops agreeing with the new text.
     const qsizetype end = std::clamp<qsizetype>(pos, 0, input.size());
     const qsizetype start =
         wholeCharacterStart(input, std::min(commonPrefix(lastText_, input), end));
-    if (start == end) return Invalid;  // nothing new to cut: the text was already too long
+    if (start == end) return Invalid;  // no insertion before the cursor to cut
     const QString before = input.left(start);
     const QString after = input.mid(end);
     const int room = maxBytes_ - cp949ByteLength(before) - cp949ByteLength(after);
     const QString kept =
         room > 0 ? truncateToCp949Bytes(input.mid(start, end - start), room) : QString();
     dialogs().beep();
-    const bool wasWithinLimit = cp949ByteLength(lastText_) <= maxBytes_;
-    if (kept.isEmpty() && wasWithinLimit)
+    if (kept.isEmpty() && cp949ByteLength(lastText_) <= maxBytes_)
         return Invalid;  // nothing fits: the field takes the edit back
     // Also when the text was too long before the edit: the field takes an
     // edit back only from a text within its limit, so the cut is made here.
@@ -87,8 +91,7 @@ QValidator::State Cp949LengthValidator::validate(QString& input, int& pos) const
 }
 
 void limitCp949(QLineEdit* edit, int maxBytes) {
-    if (!edit)
-        return;
+    if (!edit) return;
     auto* existing =
         qobject_cast<Cp949LengthValidator*>(const_cast<QValidator*>(edit->validator()));
     if (existing && existing->parent() == edit) {

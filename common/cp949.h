@@ -16,7 +16,7 @@ class QLineEdit;
 // long, so that saving it can refuse it with a message.
 class Cp949LengthValidator : public QValidator {
     Q_OBJECT
-  public:
+public:
     explicit Cp949LengthValidator(int maxBytes, QObject* parent = nullptr);
 
     int maxBytes() const { return maxBytes_; }
@@ -24,8 +24,10 @@ class Cp949LengthValidator : public QValidator {
 
     State validate(QString& input, int& pos) const override;
 
-  private:
+private:
     bool isUserEdit() const;
+    // Cuts the user's insertion to the whole characters that fit, with a beep.
+    State keepWhatFits(QString& input, int& pos) const;
 
     int maxBytes_;
     // The field's text as last validated: what an edit started from.

@@ -29,8 +29,7 @@ constexpr char16_t kFullWidthOffset = 0xFEE0;
 }  // namespace
 
 bool isNumberText(const QString& text) {
-    if (std::all_of(text.cbegin(), text.cend(), isNumberCharacter))
-        return true;
+    if (std::all_of(text.cbegin(), text.cend(), isNumberCharacter)) return true;
     dialogs().beep();
     return false;
 }
@@ -70,10 +69,8 @@ bool isWholeNumberText(const QString& text) {
 }
 
 bool checkWholeNumber(QLineEdit* field) {
-    if (!field)
-        return false;
-    if (isWholeNumberText(field->text()))
-        return true;
+    if (!field) return false;
+    if (isWholeNumberText(field->text())) return true;
     field->setFocus();
     return false;
 }
@@ -113,8 +110,7 @@ bool leaveWholeNumberField(QLineEdit* field, const QString& label) {
 }
 
 int comboSearch(QComboBox* box, const QString& text) {
-    if (!box)
-        return 0;
+    if (!box) return 0;
     for (int i = 1; i < box->count(); ++i) {
         if (box->itemText(i) == text) {
             box->setCurrentIndex(i);

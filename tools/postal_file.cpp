@@ -11,8 +11,7 @@
 namespace {
 
 void setError(QString* error, const QString& text) {
-    if (error)
-        *error = text;
+    if (error) *error = text;
 }
 
 QString lineError(int line, const QString& text) {
@@ -35,8 +34,7 @@ std::optional<ColumnMap> mapHeader(const QStringList& names, int line, QString* 
                                                           {QStringLiteral("DDD"), &map.ddd}}};
     for (int i = 0; i < names.size(); ++i) {
         for (const auto& [name, column] : wanted) {
-            if (names[i].compare(name, Qt::CaseInsensitive) != 0)
-                continue;
+            if (names[i].compare(name, Qt::CaseInsensitive) != 0) continue;
             if (*column >= 0) {
                 setError(error,
                          lineError(line,
@@ -60,8 +58,7 @@ std::optional<ColumnMap> mapHeader(const QStringList& names, int line, QString* 
 
 bool fitsField(const QString& value, int limit, const QString& title, int line, QString* error) {
     const int bytes = cp949ByteLength(value);
-    if (limit <= 0 || bytes <= limit)
-        return true;
+    if (limit <= 0 || bytes <= limit) return true;
     setError(error, lineError(line, QStringLiteral("%1 값이 %2바이트로, 최대 %3바이트를 넘습니다.")
                                         .arg(title)
                                         .arg(bytes)
@@ -71,8 +68,7 @@ bool fitsField(const QString& value, int limit, const QString& title, int line, 
 
 bool isBlank(const QStringList& fields) {
     for (const QString& field : fields) {
-        if (!field.isEmpty())
-            return false;
+        if (!field.isEmpty()) return false;
     }
     return true;
 }
@@ -337,13 +333,10 @@ std::optional<QChar> detectSeparator(const QString& headerLine) {
         {{QLatin1Char('\t'), 0}, {QLatin1Char(';'), 0}, {QLatin1Char(','), 0}}};
     bool quoted = false;
     for (const QChar c : headerLine) {
-        if (c == QLatin1Char('"'))
-            quoted = !quoted;
-        if (quoted)
-            continue;
+        if (c == QLatin1Char('"')) quoted = !quoted;
+        if (quoted) continue;
         for (auto& [separator, count] : counts) {
-            if (c == separator)
-                ++count;
+            if (c == separator) ++count;
         }
     }
     std::optional<QChar> best;

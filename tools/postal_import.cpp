@@ -62,22 +62,19 @@ QString postalSamplePath() {
 }
 
 bool importPostalCodes(Database& database, const QString& filePath, QString* error, int* imported) {
-    if (imported)
-        *imported = 0;
+    if (imported) *imported = 0;
     QFile file;
     if (!openRegularFile(filePath, file, error)) return false;
     try {
         return replaceRows(database, file, error, imported);
     } catch (const StoreError& failure) {
-        if (error)
-            *error = QString::fromStdString(failure.what());
+        if (error) *error = QString::fromStdString(failure.what());
     }
     return false;
 }
 
 void loadPostalSampleIfEmpty(Database& database) {
-    if (rowCount(database) > 0)
-        return;
+    if (rowCount(database) > 0) return;
     QString error;
     if (!importPostalCodes(database, postalSamplePath(), &error)) {
         throw StoreError(QStringLiteral("우편번호 예시 자료를 넣을 수 없습니다."), error);
