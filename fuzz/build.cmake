@@ -5,7 +5,7 @@
 #         -DGENERATOR=<generator> -DTARGETS=<names> -P build.cmake
 execute_process(
   COMMAND ${CMAKE_COMMAND} -S ${SOURCE} -B ${BINARY} -G ${GENERATOR}
-          -DCMAKE_CXX_COMPILER=${COMPILER}
+          -DCMAKE_CXX_COMPILER=${COMPILER} -DCMAKE_BUILD_TYPE=Debug
   RESULT_VARIABLE configured)
 if(NOT configured EQUAL 0)
   message(FATAL_ERROR "the fuzz targets cannot be configured")

@@ -191,7 +191,8 @@ ByteLineReader::Status ByteLineReader::next(QByteArray* line) {
             }
         }
         // A "\r" that ends the chunk may be the first half of "\r\n".
-        const bool pendingPair = breakAt == buffer_.size() - 1 && buffer_[breakAt] == '\r';
+        const bool pendingPair =
+            breakAt >= 0 && breakAt == buffer_.size() - 1 && buffer_[breakAt] == '\r';
         if (breakAt >= 0 && !(pendingPair && !atEnd_)) {
             ++lineNumber_;
             if (breakAt - pos_ > kPostalLineLimit) return Status::TooLong;
