@@ -474,14 +474,18 @@ TEST_F(ListingListTest, ListPrintsLandscapeWithWiderKindAndAddressOrPreviews) {
     EXPECT_TRUE(textOp(device, QStringLiteral("물건 LIST")));
     EXPECT_TRUE(textOp(device, QStringLiteral("[검색대상]:전체/전체")));
     EXPECT_TRUE(textOp(device, QStringLiteral("1/1")));
-    // 600 dpi, 4 mm rows: a character 37 dots, padding 12, X0 10, Y0 960;
-    // number column 135, 접수일 10 characters, 구분 5, 분류 18 while printing.
+    // 600 dpi, 4 mm rows, padding 12, X0 10, Y0 960. At the row height's
+    // 9 points (37 dots a character) the 19 columns are 7745 dots wide, more
+    // than the 7016 of a landscape A4 sheet; the user lets the text shrink
+    // to 8 points (33 dots): number column 123, 접수일 10 characters, 구분 5,
+    // 분류 18 while printing, and the table 6957 dots wide.
+    EXPECT_EQ(dlg().messages.first().text, listTooWideQuestion());
     const struct {
         const char* text;
         QPoint at;
-    } places[] = {{"No.", {22, 972}},        {"접수일", {157, 972}},
-                  {"구분", {551, 972}},      {"분류", {760, 972}},
-                  {"대지평수", {1450, 972}}, {"2026-01-10", {157, 960 + 96 + 12}}};
+    } places[] = {{"No.", {22, 972}},        {"접수일", {145, 972}},
+                  {"구분", {499, 972}},      {"분류", {688, 972}},
+                  {"대지평수", {1306, 972}}, {"2026-01-10", {145, 960 + 96 + 12}}};
     for (const auto& p : places) {
         const auto op = textOp(device, QString::fromUtf8(p.text));
         ASSERT_TRUE(op) << p.text;
@@ -493,7 +497,7 @@ TEST_F(ListingListTest, ListPrintsLandscapeWithWiderKindAndAddressOrPreviews) {
     EXPECT_EQ(QApplication::focusWidget(), grid(*form));
 
     dlg().reset();
-    dlg().cancelPrint = true;
+    dlg().printDialog = Dialogs::PrintOutcome::Cancelled;
     clickOn(*form, "BTprint");
     EXPECT_TRUE(dlg().printed.empty());
     EXPECT_FALSE(dlg().saw(listPrintedMessage()));
