@@ -10,6 +10,9 @@
 // the persistent fields of its grid, with their titles, default visibility
 // and widths. The client list's matching search selects the same columns.
 
+// The section of the listing list in GridSet.ini.
+inline const QString kListingGridSection = QStringLiteral("BU_LST");
+
 // Number of persistent fields of the listing grid; also the length of the
 // `Visible` key of the grid settings.
 inline constexpr int kListingGridFieldCount = 32;

@@ -10,7 +10,7 @@
 #include "common/store_helpers.h"
 #include "data/batch_copy.h"
 #include "data/table.h"
-#include "listings/grid_settings.h"
+#include "common/grid_settings.h"
 #include "listings/listing_columns.h"
 #include "listings/tfmbu_cod.h"
 #include "listings/tfmbu_imd.h"

@@ -5,7 +5,8 @@
 
 #include "common/dates.h"
 #include "common/list_printer.h"
-#include "listings/grid_settings.h"
+#include "common/column_width.h"
+#include "common/grid_settings.h"
 #include "listings/tfmbu_cod.h"
 #include "listings/tfmbu_imd.h"
 #include "listings/tfmbu_lst.h"
@@ -425,6 +426,24 @@ TEST_F(ListingListTest, SettingsPanelWritesVisibilityAndWidthsToGridSetIni) {
     auto again = openForm();
     EXPECT_EQ(columnTitles(*again).first(), QStringLiteral("등록코드")) << "read at activation";
     EXPECT_EQ(width(*again, "Im"), 7);
+}
+
+// Widths far beyond what the settings panel takes are held to its widest,
+// so that the grid's columns stay finite and printing ends at once.
+TEST_F(ListingListTest, HugeWidthsInGridSetIniAreHeldToTheWidestTheSettingsTake) {
+    QFile file(gridSettingsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[BU_LST]\nVisible=01111\nWidth=17,2147483647,99999999999999999999,8,\n");
+    file.close();
+    auto form = openForm();
+    EXPECT_EQ(width(*form, "Inday"), kMostColumnCharacters);
+    EXPECT_EQ(width(*form, "Im"), kMostColumnCharacters);
+    EXPECT_EQ(width(*form, "Cname"), 8);
+    EXPECT_GT(grid(*form)->columnWidth(0), 999 * 4) << "as wide as 999 characters, no overflow";
+    clickOn(*form, "BTprint");
+    EXPECT_TRUE(dlg().saw(listCannotFitMessage()));
+    EXPECT_FALSE(dlg().saw(listPrintedMessage()));
+    EXPECT_EQ(dlg().printed.front()->jobsBegun(), 0);
 }
 
 TEST_F(ListingListTest, SettingsKeepOtherSectionsAndSurviveADamagedFile) {
