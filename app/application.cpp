@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "app/tfmbu_main.h"
 #include "common/dialogs.h"
+#include "common/form_keys.h"
 #include "common/office_folder.h"
 #include "common/qt_dialogs.h"
 #include "data/database.h"
@@ -46,6 +47,7 @@ int runQuarnel(int argc, char** argv) {
     initQuarnelResources();
     installFontSubstitutes();
     installDialogs(std::make_unique<QtDialogs>());
+    installEnterPressesButtons(app);
 
     const OfficeFolder folder = OfficeFolder::fromEnvironment();
     setOfficeFolder(folder);

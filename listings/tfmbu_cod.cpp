@@ -62,7 +62,7 @@ private:
 };
 }  // namespace
 
-TFMbu_cod::TFMbu_cod(QWidget* parent) : QDialog(parent) {
+TFMbu_cod::TFMbu_cod(QWidget* parent) : TaskForm(parent) {
     setWindowTitle(kCaption);
     setFont(QFont(QStringLiteral("굴림체"), 10));
     buildControls();

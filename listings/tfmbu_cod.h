@@ -1,9 +1,9 @@
 #pragma once
 
+#include "common/task_form.h"
 #include "data/query.h"
 #include "listings/code_catalogue.h"
 
-#include <QDialog>
 
 class QFrame;
 class QLabel;
@@ -20,7 +20,7 @@ class QRadioButton;
 // A changed code is carried into the listings and requests that use it, with
 // the progress panel PNgage showing meanwhile; a code still in use cannot be
 // deleted.
-class TFMbu_cod : public QDialog {
+class TFMbu_cod : public TaskForm {
     Q_OBJECT
 public:
     explicit TFMbu_cod(QWidget* parent = nullptr);

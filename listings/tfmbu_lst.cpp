@@ -58,7 +58,7 @@ private:
 
 }  // namespace
 
-TFMbu_lst::TFMbu_lst(QWidget* parent) : QDialog(parent) {
+TFMbu_lst::TFMbu_lst(QWidget* parent) : TaskForm(parent) {
     setObjectName(QStringLiteral("FMbu_lst"));
     setWindowTitle(QStringLiteral("매물관리"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);

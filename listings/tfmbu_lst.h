@@ -1,9 +1,9 @@
 #pragma once
 
+#include "common/task_form.h"
 #include "data/query.h"
 #include "listings/listing_search.h"
 
-#include <QDialog>
 #include <QList>
 #include <QPointer>
 
@@ -30,7 +30,7 @@ class QueryModel;
 // showExpiringLeases() before exec(): the list then shows the listings whose
 // lease ends within the coming days, whatever their request and
 // advertisement flags, until the user searches with "검색".
-class TFMbu_lst : public QDialog {
+class TFMbu_lst : public TaskForm {
     Q_OBJECT
 public:
     explicit TFMbu_lst(QWidget* parent = nullptr);

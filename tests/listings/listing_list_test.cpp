@@ -173,6 +173,15 @@ TEST_F(ListingListTest, ActivationShowsTheRequestedUnadvertisedListingsInNumberO
     for (const char* name : kRowButtons)
         EXPECT_TRUE(child<QPushButton>(*form, name)->isEnabled()) << name;
     EXPECT_EQ(QApplication::focusWidget(), grid(*form));
+
+    // Esc leaves the list open; Enter on a focused button presses it.
+    type(*form, "EDaddr", QStringLiteral("서울"));
+    QTest::keyClick(edit(*form, "EDaddr"), Qt::Key_Escape);
+    EXPECT_TRUE(form->isVisible());
+    auto* search = child<QPushButton>(*form, "BTinq");
+    search->setFocus();
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(shown(*form), (QStringList{"A001", "A002", "A003"}));
     // The default columns with their titles; integers grouped, zero blank.
     EXPECT_EQ(columnTitles(*form).size(), 18);
     EXPECT_EQ(columnTitles(*form).mid(0, 6),

@@ -1,6 +1,9 @@
 #include "tests/support/test_environment.h"
 
 #include "app/startup.h"
+#include "common/form_keys.h"
+
+#include <QCoreApplication>
 
 QDateTime testStartMoment() { return QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0, 0)); }
 
@@ -8,6 +11,7 @@ void QuarnelTestEnvironment::SetUp() {
     initQuarnelResources();
     installFontSubstitutes();
     installDialogs(std::make_unique<ScriptedDialogs>());
+    installEnterPressesButtons(*QCoreApplication::instance());
     installClock(std::make_unique<FixedClock>(testStartMoment()));
 }
 
