@@ -9,6 +9,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -40,6 +41,8 @@ private:
     CodeCategory currentCategory() const;
     void categoryClicked(QRadioButton* button);
     void loadList();
+    QListWidgetItem* selectedCode() const;
+    void selectNothing();
     void showCount();
     void showCategoryMessage();
     void listClicked();
