@@ -22,8 +22,13 @@ inline constexpr int kListingGridFieldCount = 32;
 // and display widths; integers are shown with "###,###" (zero shows blank).
 std::vector<FieldDef> listingGridFields();
 
-// The columns that the listing search selects, in select order (33 names:
-// the grid's fields and gdsecond).
+// The fields of the listing list's query: the grid's fields and, last, the
+// lease end `Expireday` "계약만료", which the list shows while its search
+// reads that date and which the column settings leave alone.
+std::vector<FieldDef> listingListFields();
+
+// The columns that the listing search selects, in select order (34 names:
+// the grid's fields, gdsecond and expireday).
 const QStringList& listingQueryColumns();
 
 // The first lines of the listing search: "select ", then one line per

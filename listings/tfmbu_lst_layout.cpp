@@ -146,14 +146,16 @@ QFrame* TFMbu_lst::buildSearchPanel() {
     RBadd = named(new QRadioButton(QStringLiteral("주소순"), PNsearch), "RBadd");
     RBscancode = named(new QRadioButton(QStringLiteral("등록순"), PNsearch), "RBscancode");
     RBscancode->setChecked(true);
+    RBexpireSort = named(new QRadioButton(QStringLiteral("만료일순"), PNsearch), "RBexpireSort");
+    RBexpireSort->setVisible(false);
     sortGroup_ = new QButtonGroup(this);
-    for (QRadioButton* rb : {RBcname, RBadd, RBscancode})
+    for (QRadioButton* rb : {RBcname, RBadd, RBscancode, RBexpireSort})
         sortGroup_->addButton(rb);
     auto* sorts = new QHBoxLayout;
     sorts->setSpacing(4);
     sorts->addStretch(1);
     sorts->addWidget(new QLabel(QStringLiteral("정렬:"), PNsearch));
-    for (QRadioButton* rb : {RBcname, RBadd, RBscancode})
+    for (QRadioButton* rb : {RBcname, RBadd, RBscancode, RBexpireSort})
         sorts->addWidget(rb);
     grid->addLayout(sorts, 2, 7, 1, 4);
 

@@ -3,10 +3,10 @@
 // input, the expiring-leases mode, column settings, printing, the copy for
 // the full report and the forms it opens.
 
-#include "common/dates.h"
-#include "common/list_printer.h"
 #include "common/column_width.h"
+#include "common/dates.h"
 #include "common/grid_settings.h"
+#include "common/list_printer.h"
 #include "listings/tfmbu_cod.h"
 #include "listings/tfmbu_imd.h"
 #include "listings/tfmbu_lst.h"
@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -341,6 +342,30 @@ TEST_F(ListingListTest, DateFieldsFromTheCalendarOrTypedAndRewrittenOnLeaving) {
     EXPECT_EQ(shown(*form), (QStringList{"A002", "A006"})) << "searched at once";
 }
 
+// Cancelling the retry question of a search leaves the list as it was: the
+// same rows on the same row, the count and the row buttons unchanged.
+TEST_F(ListingListTest, CancelledRetryOfASearchKeepsTheShownRows) {
+    auto form = openForm();
+    grid(*form)->setCurrentIndex(grid(*form)->model()->index(2, 0));
+    sql(QStringLiteral("ALTER TABLE budong RENAME COLUMN addr1 TO addr1_gone"));
+    db().forgetTableInfo(QStringLiteral("budong"));
+    // While the question is up the store comes back, as after a network drive returned.
+    dlg().onMessage = [this](const ScriptedDialogs::Message&) {
+        sql(QStringLiteral("ALTER TABLE budong RENAME COLUMN addr1_gone TO addr1"));
+        db().forgetTableInfo(QStringLiteral("budong"));
+    };
+    dlg().script({Dialogs::Answer::Cancel});
+    type(*form, "EDaddr", QStringLiteral("서울"));  // searched in addr and addr1
+    clickOn(*form, "BTinq");
+    EXPECT_EQ(dlg().texts(),
+              QStringList{QStringLiteral("자료를 읽는데 문제가 생겼습니다. 계속시도할까요 ...?")});
+    EXPECT_EQ(shown(*form), (QStringList{"A001", "A002", "A003", "A006"}));
+    EXPECT_EQ(statusCount(*form), QStringLiteral("검색대상: 4"));
+    EXPECT_EQ(grid(*form)->currentIndex().row(), 2);
+    for (const char* name : kRowButtons)
+        EXPECT_TRUE(child<QPushButton>(*form, name)->isEnabled()) << name;
+}
+
 TEST_F(ListingListTest, SelectionCountAndNavigator) {
     auto form = openForm();
     QItemSelectionModel* selection = grid(*form)->selectionModel();
@@ -375,11 +400,37 @@ TEST_F(ListingListTest, ExpiringLeasesShowEveryListingEndingWithinThePeriod) {
     EXPECT_EQ(edit(*form, "EDday2")->text(), QStringLiteral("2027-01-07"));
     EXPECT_TRUE(child<QRadioButton>(*form, "RBexpireday")->isChecked());
 
-    // "검색" leaves the mode: the same period with the flags of the panel.
+    // The panel says what the list shows: both flags "either", the order of
+    // the lease end, and the lease-end column right after 접수일.
+    for (const char* flag : {"CKBreqing", "CKBkwanggo"})
+        EXPECT_EQ(child<QCheckBox>(*form, flag)->checkState(), Qt::PartiallyChecked) << flag;
+    auto* byLeaseEnd = child<QRadioButton>(*form, "RBexpireSort");
+    EXPECT_TRUE(byLeaseEnd->isVisible());
+    EXPECT_TRUE(byLeaseEnd->isChecked());
+    const QHeaderView* header = grid(*form)->horizontalHeader();
+    const int leaseEnd = static_cast<int>(columnTitles(*form).indexOf(QStringLiteral("계약만료")));
+    ASSERT_GE(leaseEnd, 0);
+    EXPECT_EQ(header->visualIndex(leaseEnd),
+              header->visualIndex(static_cast<int>(columnTitles(*form).indexOf(u"접수일"))) + 1);
+    EXPECT_EQ(cell(*form, 0, QStringLiteral("계약만료")), QStringLiteral("2026-12-08"));
+
+    // "검색" repeats the same search until a condition changes.
     clickOn(*form, "BTinq");
+    EXPECT_TRUE(form->showsExpiringLeases());
+    EXPECT_EQ(shown(*form), (QStringList{"A004", "A002", "A003"}));
+    QTest::mouseClick(child<QCheckBox>(*form, "CKBreqing"), Qt::LeftButton);
+    EXPECT_EQ(child<QCheckBox>(*form, "CKBreqing")->checkState(), Qt::Checked);
     EXPECT_FALSE(form->showsExpiringLeases());
     EXPECT_FALSE(mode->isVisible());
-    EXPECT_EQ(shown(*form), (QStringList{"A002", "A003"}));
+    clickOn(*form, "BTinq");
+    EXPECT_EQ(shown(*form), (QStringList{"A002", "A003"})) << "requested ones, either advertised";
+    EXPECT_TRUE(columnTitles(*form).contains(QStringLiteral("계약만료")));
+    QTest::mouseClick(child<QRadioButton>(*form, "RBscancode"), Qt::LeftButton);
+    EXPECT_FALSE(byLeaseEnd->isVisible());
+    edit(*form, "EDday1")->clear();
+    edit(*form, "EDday2")->clear();
+    clickOn(*form, "BTinq");
+    EXPECT_FALSE(columnTitles(*form).contains(QStringLiteral("계약만료")));
 
     form->showExpiringLeases(10);
     EXPECT_EQ(shown(*form), QStringList{"A004"});
