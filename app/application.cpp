@@ -7,6 +7,7 @@
 #include "common/form_keys.h"
 #include "common/office_folder.h"
 #include "common/qt_dialogs.h"
+#include "common/qt_translations.h"
 #include "data/database.h"
 #include "data/tdm1.h"
 #include "tools/postal_import.h"
@@ -42,8 +43,10 @@ void loadStartingPostalCodes() {
 
 int runQuarnel(int argc, char** argv) {
     QuarnelApplication app(argc, argv);
+    // No display name: Qt would append it to every window title, and a
+    // title is exactly its form's caption.
     QApplication::setApplicationName(QStringLiteral("quarnel"));
-    QApplication::setApplicationDisplayName(QStringLiteral(" Quarnel [3.0]"));
+    installQtKoreanTranslations(app);
     initQuarnelResources();
     installFontSubstitutes();
     installDialogs(std::make_unique<QtDialogs>());
