@@ -8,6 +8,7 @@
 #include "common/office_folder.h"
 #include "common/qt_dialogs.h"
 #include "common/qt_translations.h"
+#include "common/shared_values.h"
 #include "data/database.h"
 #include "data/tdm1.h"
 #include "tools/postal_import.h"
@@ -50,6 +51,7 @@ int runQuarnel(int argc, char** argv) {
     initQuarnelResources();
     installFontSubstitutes();
     installDialogs(std::make_unique<QtDialogs>());
+    installSharedValues(std::make_unique<SharedValues>());
     installEnterPressesButtons(app);
 
     const OfficeFolder folder = OfficeFolder::fromEnvironment();

@@ -7,6 +7,7 @@
 #include "common/focus_keys.h"
 #include "common/list_printer.h"
 #include "common/query_model.h"
+#include "common/record_navigator.h"
 #include "common/store_helpers.h"
 #include "data/batch_copy.h"
 #include "data/store_error.h"
@@ -114,15 +115,7 @@ void TFMbu_lst::connectControls() {
     for (QCheckBox* flag : {CKBreqing, CKBkwanggo})
         connect(flag, &QCheckBox::clicked, flag, [flag] { flag->setTristate(false); });
 
-    const auto navigate = [this](const char* name, auto target) {
-        auto* move = DBNavigator1->findChild<QToolButton*>(QString::fromLatin1(name));
-        connect(move, &QToolButton::clicked, this,
-                guarded([this, target] { moveGridRow(target()); }));
-    };
-    navigate("NVfirst", [] { return 0; });
-    navigate("NVprior", [this] { return currentRow() - 1; });
-    navigate("NVnext", [this] { return currentRow() + 1; });
-    navigate("NVlast", [this] { return model_->rowCount() - 1; });
+    DBNavigator1->attach(DBGrid1);
 }
 
 void TFMbu_lst::installFieldHandling() {

@@ -19,6 +19,7 @@ class QStatusBar;
 class QTableView;
 class QToolButton;
 class QueryModel;
+class RecordNavigator;
 
 // The listing management list "매물관리": the broker's working list of
 // listings. The search panel's conditions select rows of BUDONG.DB into the
@@ -83,7 +84,7 @@ public:
     QLineEdit* EDman = nullptr;
     QCheckBox* CKBkwanggo = nullptr;
     QCheckBox* CKBreqing = nullptr;
-    QFrame* DBNavigator1 = nullptr;
+    RecordNavigator* DBNavigator1 = nullptr;
     QPushButton* BTpict = nullptr;
 
     QTableView* DBGrid1 = nullptr;

@@ -6,6 +6,7 @@
 
 #include "common/cp949.h"
 #include "common/query_model.h"
+#include "common/record_navigator.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -185,25 +186,7 @@ QWidget* TFMbu_lst::buildFilterBar() {
     row->addWidget(CKBreqing);
     row->addStretch(1);
 
-    DBNavigator1 = named(new QFrame(bar), "DBNavigator1");
-    auto* navigator = new QHBoxLayout(DBNavigator1);
-    navigator->setContentsMargins(0, 0, 0, 0);
-    navigator->setSpacing(1);
-    const struct {
-        const char* name;
-        const char* text;
-        const char* hint;
-    } moves[] = {{"NVfirst", "|◀", "처음"},
-                 {"NVprior", "◀", "이전"},
-                 {"NVnext", "▶", "다음"},
-                 {"NVlast", "▶|", "마지막"}};
-    for (const auto& move : moves) {
-        auto* b = named(new QToolButton(DBNavigator1), move.name);
-        b->setText(QString::fromUtf8(move.text));
-        b->setToolTip(QString::fromUtf8(move.hint));
-        b->setFixedWidth(30);
-        navigator->addWidget(b);
-    }
+    DBNavigator1 = named(new RecordNavigator(bar), "DBNavigator1");
     row->addWidget(DBNavigator1);
     BTpict = button(bar, "BTpict", QStringLiteral("사진관리"));
     row->addWidget(BTpict);

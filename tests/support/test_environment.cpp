@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "common/form_keys.h"
+#include "common/shared_values.h"
 
 #include <QCoreApplication>
 
@@ -17,6 +18,7 @@ void QuarnelTestEnvironment::SetUp() {
 
 void QuarnelTest::SetUp() {
     scriptedDialogs().reset();
+    installSharedValues(std::make_unique<SharedValues>());
     // A new clock each test, so that no key memory carries over.
     installClock(std::make_unique<FixedClock>(testStartMoment()));
 }
