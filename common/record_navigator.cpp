@@ -75,9 +75,9 @@ void RecordNavigator::detach() {
 }
 
 void RecordNavigator::press(Move move) {
-    if (grid_) {
+    if (grid_ && grid_->model()) {
         moveGrid(move);
-    } else if (mover_) {
+    } else if (mover_ && !grid_) {
         mover_(move);
     } else {
         return;
@@ -117,7 +117,8 @@ void RecordNavigator::updateButtons() {
     bool back = mover_ != nullptr;
     bool forward = back;
     if (grid_) {
-        const int rows = grid_->model()->rowCount();
+        // A grid whose model was taken away has nothing to move through.
+        const int rows = grid_->model() ? grid_->model()->rowCount() : 0;
         const int current = grid_->currentIndex().row();
         back = rows > 0 && current != 0;
         forward = rows > 0 && current != rows - 1;
