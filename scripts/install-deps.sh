@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev python3
   xvfb xauth poppler-utils
   fonts-nanum fonts-noto-cjk
+  qt6-translations-l10n
 )
 
 missing=()
