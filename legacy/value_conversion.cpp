@@ -107,6 +107,8 @@ ConvertedValue toText(const LegacyValue& value, LegacyType sourceType, const Fie
     } else if (std::holds_alternative<LegacyBinary>(value)) {
         return refused(QStringLiteral("그림이나 이진 자료는 글자 항목에 옮길 수 없습니다."));
     }
+    // Empty text is stored as empty text, not as a missing value.
+    if (text.isNull()) text = QStringLiteral("");
     if (target.type == FieldType::Text && target.size > 0) {
         const int bytes = cp949ByteLength(text);
         if (bytes > target.size) {

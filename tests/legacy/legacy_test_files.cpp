@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -20,6 +24,28 @@ namespace {
 constexpr qint64 kJulianDayOfDayZero = 1721425;
 
 void quiet(pxdoc_t*, int, const char*, void*) {}
+
+// pxlib's writer tells the standard error where each memo goes; the tests'
+// output stays readable without it.
+class QuietStandardError {
+public:
+    QuietStandardError() : saved_(dup(STDERR_FILENO)) {
+        std::fflush(stderr);
+        const int nowhere = open("/dev/null", O_WRONLY);
+        dup2(nowhere, STDERR_FILENO);
+        close(nowhere);
+    }
+    ~QuietStandardError() {
+        std::fflush(stderr);
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int saved_;
+};
 
 void putCell(pxdoc_t* doc, const PxColumn& column, const PxCell& cell, char* data) {
     if (std::holds_alternative<std::monostate>(cell)) return;  // blank: zero bytes
@@ -65,6 +91,7 @@ void putCell(pxdoc_t* doc, const PxColumn& column, const PxCell& cell, char* dat
 void writeParadox(const QString& path, const std::vector<PxColumn>& columns,
                   const std::vector<PxRow>& rows, int codePage) {
     QFile::remove(path);
+    const QuietStandardError quietWriter;
     pxdoc_t* doc = PX_new2(quiet, nullptr, nullptr, nullptr);
     // pxlib owns the field list and frees it with the document.
     auto* fields = static_cast<pxfield_t*>(std::calloc(columns.size(), sizeof(pxfield_t)));
