@@ -1,5 +1,6 @@
 #include "legacy/legacy_import.h"
 
+#include "common/number_format.h"
 #include "data/database.h"
 #include "data/store_error.h"
 #include "data/transaction.h"
@@ -55,7 +56,6 @@ public:
                                "폴더를 주십시오.)")
                     .arg(folderPath)};
         }
-        refuseWhenUsersEnteredData();
         std::vector<PreparedTable> tables;
         for (const LegacyTableFile& file : files)
             tables.push_back(prepare(file, *folder));
@@ -92,7 +92,8 @@ private:
                                  count.lastError().text());
             }
             const int rows = count.value(0).toInt();
-            if (rows > 0) held.append(QStringLiteral("%1 %2건").arg(tableTitle(table)).arg(rows));
+            if (rows > 0)
+                held.append(QStringLiteral("%1 %2건").arg(tableTitle(table), formatAmount(rows)));
         }
         if (held.isEmpty()) return;
         throw ImportStopped{QStringLiteral("이 사무실에는 이미 입력한 자료가 있어 가져오지 "
@@ -204,10 +205,13 @@ private:
 
     void write(const std::vector<PreparedTable>& tables) {
         Transaction transaction(database_);
+        // Checked inside the transaction, so that nothing entered meanwhile
+        // is replaced.
+        refuseWhenUsersEnteredData();
         for (const PreparedTable& table : tables) {
             say(QStringLiteral("저장하는 중: %1 %2건")
-                    .arg(tableTitle(table.file.table))
-                    .arg(table.rows.size()));
+                    .arg(tableTitle(table.file.table),
+                         formatAmount(static_cast<qint64>(table.rows.size()))));
             writeTable(table);
             report_.tables.push_back({table.file.fileName, table.file.table,
                                       static_cast<int>(table.rows.size()), table.deletedRecords});

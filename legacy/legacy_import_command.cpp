@@ -1,5 +1,6 @@
 #include "legacy/legacy_import_command.h"
 
+#include "common/number_format.h"
 #include "common/office_folder.h"
 #include "data/database.h"
 #include "legacy/legacy_import.h"
@@ -47,10 +48,10 @@ void printSummary(const LegacyImportReport& report, QTextStream& out) {
     out << QStringLiteral("가져온 표:") << Qt::endl;
     for (const LegacyImportReport::Table& table : report.tables) {
         out << QStringLiteral("  %1 → %2: %3건")
-                   .arg(table.fileName, tableTitle(table.table))
-                   .arg(table.rows);
+                   .arg(table.fileName, tableTitle(table.table), formatAmount(table.rows));
         if (table.deletedRecords > 0)
-            out << QStringLiteral(" (삭제 표시된 레코드 %1건은 빼고)").arg(table.deletedRecords);
+            out << QStringLiteral(" (삭제 표시된 레코드 %1건은 빼고)")
+                       .arg(formatAmount(table.deletedRecords));
         out << Qt::endl;
     }
     if (!report.passedOver.empty()) {
