@@ -153,21 +153,6 @@ TEST_F(LegacyImportTest, AValueThatDoesNotFitOrADamagedFileLeavesTheOfficeUnchan
                            {QByteArray("3"), cp949("남궁민수영")}});
          },
          "MAN.DB 3번째 레코드, 항목 Name: 값이 10바이트로, 최대 8바이트를 넘습니다."},
-        {"a number with a fraction for a whole-number field",
-         [this] {
-             writeParadox(oldFile(QStringLiteral("MAN.DB")),
-                          {{"Scancode", pxfAlpha, 17}, {"bthDay", pxfNumber, 8}},
-                          {{QByteArray("1"), 9.5}});
-         },
-         "MAN.DB 1번째 레코드, 항목 bthDay: 정수가 아닙니다 (9.5)."},
-        {"a date that is not a date",
-         [this] {
-             writeBytes(oldFile(QStringLiteral("ADDR.DBF")),
-                        dbaseFile({{"ZIP", 'C', 7}, {"SINCE", 'D', 8}}, {{"1", "20230230"}}));
-             sql(QStringLiteral("ALTER TABLE addr ADD COLUMN SINCE VARCHAR(10)"));
-             db().forgetTableInfo(QStringLiteral("addr"));
-         },
-         "ADDR.DBF 1번째 레코드, 항목 SINCE: 날짜가 아닙니다 (\"20230230\")."},
         {"a blank key",
          [this] {
              writeParadox(oldFile(QStringLiteral("MAN.DB")),
