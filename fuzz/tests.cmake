@@ -13,10 +13,10 @@ endif()
 
 # Target and inputs per run: a second or two each.
 set(fuzz_runs cp949 100000 postal_file 10000 sql_dialect 25000 amount_words 150000
-    dates 150000)
+    dates 150000 legacy_readers 20000)
 set(fuzz_binary ${CMAKE_BINARY_DIR}/fuzz)
 set(fuzz_targets "")
-foreach(index RANGE 0 8 2)
+foreach(index RANGE 0 10 2)
   list(GET fuzz_runs ${index} target)
   list(APPEND fuzz_targets ${target})
 endforeach()
@@ -28,7 +28,7 @@ add_test(NAME fuzz_build
                  -DTARGETS=${fuzz_target_list} -P ${CMAKE_SOURCE_DIR}/fuzz/build.cmake)
 set_tests_properties(fuzz_build PROPERTIES FIXTURES_SETUP fuzz_targets TIMEOUT 900)
 
-foreach(index RANGE 0 8 2)
+foreach(index RANGE 0 10 2)
   math(EXPR runs_index "${index} + 1")
   list(GET fuzz_runs ${index} target)
   list(GET fuzz_runs ${runs_index} runs)
