@@ -1,6 +1,7 @@
 #include "app/main_actions.h"
 
 #include "app/tfmbu_main.h"
+#include "clients/tfmbur_lst.h"
 #include "common/action_guard.h"
 #include "listings/tfmbu_lst.h"
 
@@ -9,6 +10,11 @@
 namespace {
 void openListings(TFMbu_main* mainWindow) {
     TFMbu_lst form(mainWindow);
+    form.exec();
+}
+
+void openClients(TFMbu_main* mainWindow) {
+    TFMbur_lst form(mainWindow);
     form.exec();
 }
 
@@ -23,6 +29,8 @@ void connectMainActions(TFMbu_main& mainWindow) {
     TFMbu_main* window = &mainWindow;
     QObject::connect(window, &TFMbu_main::listingsRequested, window,
                      guarded([window] { openListings(window); }));
+    QObject::connect(window, &TFMbu_main::clientsRequested, window,
+                     guarded([window] { openClients(window); }));
     QObject::connect(window, &TFMbu_main::expiringLeasesRequested, window,
                      guarded([window] { openExpiringLeases(window); }));
 }
