@@ -43,9 +43,7 @@ protected:
         typeInto(edit(name), typed);
         leave();
     }
-    QString onlyKey() {
-        return scalar(QStringLiteral("SELECT scancode FROM burequ")).toString();
-    }
+    QString onlyKey() { return scalar(QStringLiteral("SELECT scancode FROM burequ")).toString(); }
 
     std::unique_ptr<TFMbur_imd> form;
 };

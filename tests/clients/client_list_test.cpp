@@ -33,90 +33,7 @@ using Op = RecordingPrintDevice::Op;
 
 const char* const kClientButtons[] = {"BTmod", "BTdel", "BTallview", "BTmatch", "BTprint"};
 
-// Six clients that each search condition tells apart, and seven listings.
-//        name    kind  category  wanted  regions        budget  land     bldg    status
-//  C1    김매수  매수  아파트    래미안  역삼,잠실       60,000  20-40    -       문의
-//  C2    이임대  임대  상가      -       해운대          20,000  -        30-50   작업중
-//  C3    박전체  전체  전체      -       -               -       -        -       계약
-//  C4    최상가  매수  상가건물  -       강남           300,000  50-150  100-400 좋은손님
-//  C5    정원룸  임대  원룸      -       신촌             5,000  -        0-10   취소
-//  C6    강토지  매수  토지      -       분당            40,000  100-     -       문의
-class ClientListTest : public ClientsStoreTest {
-protected:
-    void SetUp() override {
-        ClientsStoreTest::SetUp();
-        sql(QStringLiteral(
-            "INSERT INTO burequ (scancode, name, im, cname, wantcom, addr, yesan, dpungl, "
-            "dpungu, gpungl, gpungu, working, inday, htel) VALUES "
-            "('C1', '김매수', '매수', '아파트', '래미안', '역삼,잠실', 60000, 20, 40, 0, 0, "
-            " '문의', '2026-01-10', '02-111-1111'), "
-            "('C2', '이임대', '임대', '상가', '', '해운대', 20000, 0, 0, 30, 50, '작업중', "
-            " '2026-02-10', ''), "
-            "('C3', '박전체', '전체', '전체', '', '', NULL, 0, 0, 0, 0, '계약', '2026-03-10', ''), "
-            "('C4', '최상가', '매수', '상가건물', '', '강남', 300000, 50, 150, 100, 400, "
-            " '좋은손님', '2026-04-10', ''), "
-            "('C5', '정원룸', '임대', '원룸', '', '신촌', 5000, 0, 0, 0, 10, '취소', "
-            " '2026-05-10', ''), "
-            "('C6', '강토지', '매수', '토지', '', '분당', 40000, 100, 0, 0, 0, '문의', "
-            " '2026-06-10', '')"));
-        sql(QStringLiteral(
-            "INSERT INTO budong (scancode, im, cname, cname1, addr, dpung, gpung, tmprice, "
-            "ensurem, reqing, kwanggo, inday) VALUES "
-            "('L01', '매매', '아파트', '래미안', '서울 강남구 역삼동', 30, 25, 50000, 0, 'Y', 'N', "
-            " '2026-01-01'), "
-            "('L02', '매매', '아파트', '자이', '서울 송파구 잠실동', 20, 33, 90000, 0, 'N', 'N', "
-            " '2026-01-02'), "
-            "('L03', '임대', '아파트', 'Raemian', '서울 강남구 삼성동', 0, 30, 0, 30000, 'Y', "
-            " 'N', '2026-01-03'), "
-            "('L04', '임대', '상가', '50%상가', '부산 해운대구', 0, 40, 0, 10000, 'Y', 'N', "
-            " '2026-01-04'), "
-            "('L05', '매매', '상가건물', '', '서울 강남구 역삼동', 100, 300, 200000, 0, 'Y', 'N', "
-            " '2026-01-05')"));
-    }
-
-    std::unique_ptr<TFMbur_lst> openForm() {
-        auto form = std::make_unique<TFMbur_lst>();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        return form;
-    }
-    static QStringList keysOf(Query& query, QTableView* grid) {
-        QStringList keys;
-        const int field = query.fieldIndex(QStringLiteral("Scancode"));
-        for (int row = 0; row < grid->model()->rowCount(); ++row)
-            keys.append(query.valueAt(row, field).toString());
-        return keys;
-    }
-    static QStringList clients(TFMbur_lst& form) { return keysOf(form.QRburequ, form.DBGrid1); }
-    static QStringList listings(TFMbur_lst& form) { return keysOf(form.QRbudong, form.DBGrid2); }
-    static QStringList titles(QTableView* grid) {
-        QStringList result;
-        for (int column = 0; column < grid->model()->columnCount(); ++column)
-            result.append(grid->model()->headerData(column, Qt::Horizontal).toString());
-        return result;
-    }
-    static void selectClient(TFMbur_lst& form, int row) {
-        form.DBGrid1->selectionModel()->setCurrentIndex(
-            form.DBGrid1->model()->index(row, 0),
-            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    }
-    static void writeSettings(const QString& text) {
-        QFile file(matchSettingsPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("[BUDONG]\nMatching=%1\n").arg(text).toUtf8());
-    }
-    static QString settingsFile() {
-        QFile file(matchSettingsPath());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-    static std::optional<Op> textOp(const RecordingPrintDevice& device, const QString& text) {
-        for (const Op& op : device.ops(Op::Text)) {
-            if (op.text == text) return op;
-        }
-        return std::nullopt;
-    }
-};
+using ClientListTest = ClientListFixture;
 
 }  // namespace
 
@@ -186,7 +103,8 @@ TEST_F(ClientListTest, EveryConditionNarrowsTheList) {
         c.arrange(*form);
         clickOn(*form, "BTinq");
         EXPECT_EQ(clients(*form), c.expected) << c.what;
-        EXPECT_EQ(form->StatusClients->text(), QStringLiteral("검색대상: %1").arg(c.expected.size()))
+        EXPECT_EQ(form->StatusClients->text(),
+                  QStringLiteral("검색대상: %1").arg(c.expected.size()))
             << c.what;
         EXPECT_TRUE(dlg().messages.isEmpty()) << c.what;
         for (const char* name : kClientButtons)
@@ -257,7 +175,8 @@ TEST_F(ClientListTest, MatchUsesTheSettingsOfTheIniFileAndThePanelWritesThem) {
     form->CKBreqing->setChecked(true);
     QTest::mouseClick(form->SpeedButton2, Qt::LeftButton);
     EXPECT_FALSE(form->PNinqCond->isVisible());
-    EXPECT_TRUE(settingsFile().contains(QStringLiteral("Matching=1101101"))) << settingsFile().toStdString();
+    EXPECT_TRUE(settingsFile().contains(QStringLiteral("Matching=1101101")))
+        << settingsFile().toStdString();
     clickOn(*form, "BTmatch");
     EXPECT_EQ(listings(*form), QStringList{"L01"}) << "L02 is withdrawn and over the budget";
 
@@ -302,4 +221,77 @@ TEST_F(ClientListTest, ShowMoreShowsTheNineColumnsOnTheFirstPress) {
     EXPECT_EQ(titles(form->DBGrid2).size(), 18);
     EXPECT_EQ(form->BThideView->text(), QStringLiteral("다보기"));
     EXPECT_EQ(form->BThideView->toolTip(), QStringLiteral("주요항목 다보기"));
+}
+
+// --- Printing --------------------------------------------------------------------
+
+TEST_F(ClientListTest, EachPagePrintsItsListLandscapeOrPreviewsIt) {
+    auto form = openForm();
+    clickOn(*form, "BTprint");
+    ASSERT_EQ(dlg().printed.size(), 1u);
+    {
+        const RecordingPrintDevice& device = *dlg().printed.front();
+        EXPECT_EQ(device.jobTitle(), QStringLiteral("고객 LIST"));
+        ASSERT_FALSE(device.ops(Op::Orient).isEmpty());
+        EXPECT_EQ(device.ops(Op::Orient).first().pen, 2);  // landscape for the job
+        // 600 dpi: 24 dots a millimetre, padding 12; left 20 mm gives X0 490,
+        // top 20 mm gives Y0 960; 4 mm rows are 96 dots with 9-point text
+        // (37 dots a character). The number column is 3 × 37 + 24 wide, 분류
+        // and 손님 8 × 37 + 24, 집전화 17, 선호지역 20 characters while printed.
+        const struct {
+            const char* text;
+            QPoint at;
+        } places[] = {{"No.", {502, 972}},
+                      {"분류", {637, 972}},
+                      {" 손님", {957, 972}},
+                      {"   집전화", {1671, 972}},
+                      {"선호지역", {4085, 972}},
+                      {"대지하한", {4849, 972}},
+                      {"김매수", {957, 960 + 96 + 12}},
+                      {"     60,000", {3260, 1068}},
+                      {"고객 LIST", {3134, 480}}};
+        for (const auto& p : places) {
+            const auto op = textOp(device, QString::fromUtf8(p.text));
+            ASSERT_TRUE(op) << p.text;
+            EXPECT_EQ(op->a, p.at) << p.text;
+        }
+        EXPECT_EQ(dlg().texts(), QStringList{listPrintedMessage()}) << "fits without asking";
+    }
+    EXPECT_EQ(form->QRburequ.field(QStringLiteral("Addr")).displayWidth, 10)
+        << "back to the grid's";
+    EXPECT_EQ(form->focusWidget(), form->DBGrid1);
+
+    // The second page: the matched listings with the kind and the address wide.
+    clickOn(*form, "BTmatch");
+    form->PageControl1->setCurrentIndex(1);
+    dlg().reset();
+    clickOn(*form, "BTprint");
+    ASSERT_EQ(dlg().printed.size(), 1u);
+    {
+        const RecordingPrintDevice& device = *dlg().printed.front();
+        EXPECT_EQ(device.jobTitle(), QStringLiteral("[의뢰조건을 만족하는 물건]"));
+        // 17 columns and the 42-character address are wider than the sheet:
+        // the user lets the text shrink, to 6 points (25 dots a character);
+        // left 10 mm gives X0 250.
+        EXPECT_EQ(dlg().messages.first().text, listTooWideQuestion());
+        EXPECT_EQ(textOp(device, QStringLiteral("No."))->a, QPoint(262, 972));
+        EXPECT_EQ(textOp(device, QStringLiteral("분류"))->a, QPoint(759, 972));
+        EXPECT_EQ(textOp(device, QStringLiteral("대지평"))->a, QPoint(759 + 18 * 25 + 24, 972));
+        EXPECT_EQ(textOp(device, QStringLiteral("주소"))->a, QPoint(4546, 972));
+        EXPECT_EQ(textOp(device, QStringLiteral("서울 송파구 잠실동"))->a, QPoint(4546, 1164));
+        EXPECT_FALSE(textOp(device, QStringLiteral("제시일"))) << "27 fields print";
+    }
+    EXPECT_EQ(form->QRbudong.field(QStringLiteral("Cname")).displayWidth, 6);
+    EXPECT_EQ(form->QRbudong.field(QStringLiteral("Addr")).displayWidth, 30);
+    EXPECT_FALSE(form->QRbudong.field(QStringLiteral("Addr")).visible);
+
+    // Cancel in the printer dialog prints nothing; the preview shows the page.
+    dlg().reset();
+    dlg().printDialog = Dialogs::PrintOutcome::Cancelled;
+    clickOn(*form, "BTprint");
+    EXPECT_TRUE(dlg().printed.empty());
+    EXPECT_FALSE(dlg().saw(listPrintedMessage()));
+    clickOn(*form, "BTpreview");
+    ASSERT_EQ(dlg().previewed.size(), 1u);
+    EXPECT_TRUE(textOp(*dlg().previewed.front(), QStringLiteral("[의뢰조건을 만족하는 물건]")));
 }

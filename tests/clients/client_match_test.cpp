@@ -58,7 +58,9 @@ protected:
     }
 };
 
-ClientWishes wishes(const char* im, std::initializer_list<std::pair<QString ClientWishes::*, const char*>> texts = {}) {
+ClientWishes wishes(
+    const char* im,
+    std::initializer_list<std::pair<QString ClientWishes::*, const char*>> texts = {}) {
     ClientWishes client;
     client.scancode = QStringLiteral("C1");
     client.im = QString::fromUtf8(im);
@@ -67,8 +69,9 @@ ClientWishes wishes(const char* im, std::initializer_list<std::pair<QString Clie
     return client;
 }
 
-ClientWishes withNumbers(ClientWishes client,
-                         std::initializer_list<std::pair<std::optional<qint64> ClientWishes::*, qint64>> numbers) {
+ClientWishes withNumbers(
+    ClientWishes client,
+    std::initializer_list<std::pair<std::optional<qint64> ClientWishes::*, qint64>> numbers) {
     for (const auto& [field, value] : numbers)
         client.*field = value;
     return client;
@@ -99,42 +102,79 @@ TEST_F(MatchRuleTest, EveryConditionSelectsExactlyTheFittingListings) {
          "0000000",
          {"L01", "L02", "L05", "L06"}},
         {"wanted name", wishes("전체", {{&W::wantcom, "래미안"}}), "0000010", {"L01"}},
-        {"wanted name in other ASCII case", wishes("전체", {{&W::wantcom, "raemian"}}), "0000010", {"L03"}},
-        {"a percent sign is a percent sign", wishes("전체", {{&W::wantcom, "%"}}), "0000010", {"L04"}},
-        {"a quote is a quote", wishes("전체", {{&W::wantcom, "' or '1'='1"}}), "0000010", {}},
-        {"category holds the wish", wishes("전체", {{&W::cname, "상가"}}), "1000000", {"L04", "L05"}},
-        {"category 전체 is none", wishes("매수", {{&W::cname, "전체"}}), "1000000",
-         {"L01", "L02", "L05", "L06"}},
-        {"two regions", wishes("전체", {{&W::addr, "역삼,잠실"}}), "0100000", {"L01", "L02", "L05"}},
-        {"regions trimmed, empty parts skipped", wishes("전체", {{&W::addr, ",, 삼성 ,"}}), "0100000",
+        {"wanted name in other ASCII case",
+         wishes("전체", {{&W::wantcom, "raemian"}}),
+         "0000010",
          {"L03"}},
-        {"a list of blanks and commas is none", wishes("임대", {{&W::addr, " , ,"}}), "0100000",
+        {"a percent sign is a percent sign",
+         wishes("전체", {{&W::wantcom, "%"}}),
+         "0000010",
+         {"L04"}},
+        {"a quote is a quote", wishes("전체", {{&W::wantcom, "' or '1'='1"}}), "0000010", {}},
+        {"category holds the wish",
+         wishes("전체", {{&W::cname, "상가"}}),
+         "1000000",
+         {"L04", "L05"}},
+        {"category 전체 is none",
+         wishes("매수", {{&W::cname, "전체"}}),
+         "1000000",
+         {"L01", "L02", "L05", "L06"}},
+        {"two regions",
+         wishes("전체", {{&W::addr, "역삼,잠실"}}),
+         "0100000",
+         {"L01", "L02", "L05"}},
+        {"regions trimmed, empty parts skipped",
+         wishes("전체", {{&W::addr, ",, 삼성 ,"}}),
+         "0100000",
+         {"L03"}},
+        {"a list of blanks and commas is none",
+         wishes("임대", {{&W::addr, " , ,"}}),
+         "0100000",
          {"L03", "L04"}},
-        {"land range", withNumbers(wishes("전체"), {{&W::dpungl, 20}, {&W::dpungu, 30}}), "0001000",
+        {"land range",
+         withNumbers(wishes("전체"), {{&W::dpungl, 20}, {&W::dpungu, 30}}),
+         "0001000",
          {"L01", "L02", "L07"}},
         {"land upper bound 0 is none",
-         withNumbers(wishes("전체"), {{&W::dpungl, 25}, {&W::dpungu, 0}}), "0001000",
+         withNumbers(wishes("전체"), {{&W::dpungl, 25}, {&W::dpungu, 0}}),
+         "0001000",
          {"L01", "L05", "L07"}},
         {"land bounds 0 and 0 are none",
          withNumbers(wishes("전체"), {{&W::dpungl, 0}, {&W::dpungu, 0}}), "0001000", kAll},
-        {"building range", withNumbers(wishes("전체"), {{&W::gpungl, 30}, {&W::gpungu, 40}}), "0010000",
+        {"building range",
+         withNumbers(wishes("전체"), {{&W::gpungl, 30}, {&W::gpungu, 40}}),
+         "0010000",
          {"L02", "L03", "L04"}},
-        {"building upper bound only", withNumbers(wishes("매수"), {{&W::gpungu, 30}}), "0010000",
+        {"building upper bound only",
+         withNumbers(wishes("매수"), {{&W::gpungu, 30}}),
+         "0010000",
          {"L01", "L06"}},
-        {"a buyer's budget limits the price", withNumbers(wishes("매수"), {{&W::yesan, 50000}}),
-         "0000100", {"L01", "L06"}},
-        {"a tenant's budget limits the deposit", withNumbers(wishes("임대"), {{&W::yesan, 20000}}),
-         "0000100", {"L04"}},
+        {"a buyer's budget limits the price",
+         withNumbers(wishes("매수"), {{&W::yesan, 50000}}),
+         "0000100",
+         {"L01", "L06"}},
+        {"a tenant's budget limits the deposit",
+         withNumbers(wishes("임대"), {{&W::yesan, 20000}}),
+         "0000100",
+         {"L04"}},
         {"전체 compares each listing by its own kind",
-         withNumbers(wishes("전체"), {{&W::yesan, 40000}}), "0000100", {"L03", "L04", "L06"}},
-        {"a budget of 0 is none", withNumbers(wishes("매수"), {{&W::yesan, 0}}), "0000100",
+         withNumbers(wishes("전체"), {{&W::yesan, 40000}}),
+         "0000100",
+         {"L03", "L04", "L06"}},
+        {"a budget of 0 is none",
+         withNumbers(wishes("매수"), {{&W::yesan, 0}}),
+         "0000100",
          {"L01", "L02", "L05", "L06"}},
         {"open listings only", wishes("매수"), "0000001", {"L01", "L05", "L06"}},
         {"everything together",
          withNumbers(wishes("매수", {{&W::cname, "아파트"}, {&W::addr, "강남, 송파"}}),
-                     {{&W::dpungl, 10}, {&W::dpungu, 40}, {&W::gpungl, 20}, {&W::gpungu, 35},
+                     {{&W::dpungl, 10},
+                      {&W::dpungu, 40},
+                      {&W::gpungl, 20},
+                      {&W::gpungu, 35},
                       {&W::yesan, 100000}}),
-         "1111101", {"L01"}},
+         "1111101",
+         {"L01"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(matched(c.client, ticked(c.settings)), c.expected) << c.what;
@@ -151,8 +191,8 @@ TEST_F(MatchRuleTest, StatementBindsEveryValueOfTheClientAndKeepsTheRegionLinesS
     // The region list: the joiner with "(", a line per region, "or" between, ")".
     const qsizetype open = statement.lines.indexOf(QStringLiteral(" and ("));
     ASSERT_GE(open, 0) << text.toStdString();
-    EXPECT_EQ(statement.lines.mid(open, 5),
-              (QStringList{" and (", " S.\"addr\" like :m3r1", "or", " S.\"addr\" like :m3r2", ")"}));
+    EXPECT_EQ(statement.lines.mid(open, 5), (QStringList{" and (", " S.\"addr\" like :m3r1", "or",
+                                                         " S.\"addr\" like :m3r2", ")"}));
     EXPECT_EQ(statement.param(QStringLiteral("m3r1")), QVariant(QStringLiteral("%역삼\"%")));
     // The client's numbers go in as numbers.
     for (const QString& name : {QStringLiteral("m4"), QStringLiteral("m5"), QStringLiteral("m6")})
@@ -173,14 +213,16 @@ TEST_F(MatchRuleTest, OfferedListingsShowTheirLastDayAndCanBeHidden) {
     query.open();
     QStringList days;
     for (query.first(); !query.eof(); query.next())
-        days.append(query.text(QStringLiteral("scancode")) + u'=' + query.text(QStringLiteral("offerday")));
+        days.append(query.text(QStringLiteral("scancode")) + u'=' +
+                    query.text(QStringLiteral("offerday")));
     EXPECT_EQ(days, (QStringList{"L01=2026-12-01", "L02=", "L05=2026-11-01", "L06="}));
     EXPECT_EQ(matched(wishes("매수"), {}, {.hideOffered = true}), (QStringList{"L02", "L06"}));
 
     // Marking again the same day keeps one row; a note given then replaces the old one.
     ASSERT_TRUE(markOffered(QStringLiteral("C1"), {"L05"}, "2026-11-01", "재방문"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(remark) FROM buoffer WHERE scanbud = 'L05'")),
-              QVariant(QStringLiteral("재방문")));
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT group_concat(remark) FROM buoffer WHERE scanbud = 'L05'")),
+        QVariant(QStringLiteral("재방문")));
 }
 
 // --- Both directions ---------------------------------------------------------
@@ -263,10 +305,11 @@ TEST_F(BothDirectionsTest, AListingFoundForAClientFindsThatClientBack) {
         // Client to listings, through the statement the client list runs.
         QSet<QString> forward;
         Query client;
-        client.add(QStringLiteral("select S.\"scancode\", S.\"name\", S.\"im\", S.\"cname\", "
-                                  "S.\"wantcom\", S.\"addr\", S.\"working\", S.\"yesan\", "
-                                  "S.\"dpungl\", S.\"dpungu\", S.\"gpungl\", S.\"gpungu\" "
-                                  "from \"BUREQU.DB\" S"));
+        client.add(
+            QStringLiteral("select S.\"scancode\", S.\"name\", S.\"im\", S.\"cname\", "
+                           "S.\"wantcom\", S.\"addr\", S.\"working\", S.\"yesan\", "
+                           "S.\"dpungl\", S.\"dpungu\", S.\"gpungl\", S.\"gpungu\" "
+                           "from \"BUREQU.DB\" S"));
         client.open();
         for (client.first(); !client.eof(); client.next()) {
             const ClientWishes wishes = clientWishesOf(client);
@@ -298,5 +341,6 @@ TEST(MatchSettingsText, ShortOrOddTextsReadAsUnticked) {
     EXPECT_EQ(MatchSettings::fromText(QStringLiteral("1")).text(), QStringLiteral("1000000"));
     EXPECT_EQ(MatchSettings::fromText(QStringLiteral("010101")).text(), QStringLiteral("0101010"));
     EXPECT_TRUE(MatchSettings::fromText(QStringLiteral("0000001")).openOnly);
-    EXPECT_EQ(MatchSettings::fromText(QStringLiteral("1x1Y1 11111")).text(), QStringLiteral("1010101"));
+    EXPECT_EQ(MatchSettings::fromText(QStringLiteral("1x1Y1 11111")).text(),
+              QStringLiteral("1010101"));
 }
