@@ -2,6 +2,7 @@
 
 #include "clients/offered_history.h"
 #include "common/clock.h"
+#include "common/number_format.h"
 #include "data/database.h"
 #include "data/table.h"
 #include "data/transaction.h"
@@ -36,9 +37,11 @@ const std::array<ClientNumberField, 5> kNumberFields{{
 
 const QString kTable = QStringLiteral("BUREQU.DB");
 
-QString plainNumber(const Table& table, const char* field) {
+// A stored number as its field shows it when not being edited: with
+// thousands commas; empty where the store holds none.
+QString shownNumber(const Table& table, const char* field) {
     const QString name = QLatin1String(field);
-    return table.isNull(name) ? QString() : QString::number(table.integer(name));
+    return table.isNull(name) ? QString() : formatAmount(table.integer(name));
 }
 
 void writeRecord(Table& table, const ClientRecord& record) {
@@ -73,11 +76,11 @@ std::optional<StoredClient> loadClient(const QString& scancode) {
     for (const ClientTextField& f : kTextFields)
         stored.record.*f.member = clients.text(QLatin1String(f.field));
     stored.record.memo1 = clients.text(QStringLiteral("memo1"));
-    stored.yesan = plainNumber(clients, "yesan");
-    stored.dpungl = plainNumber(clients, "dpungl");
-    stored.dpungu = plainNumber(clients, "dpungu");
-    stored.gpungl = plainNumber(clients, "gpungl");
-    stored.gpungu = plainNumber(clients, "gpungu");
+    stored.yesan = shownNumber(clients, "yesan");
+    stored.dpungl = shownNumber(clients, "dpungl");
+    stored.dpungu = shownNumber(clients, "dpungu");
+    stored.gpungl = shownNumber(clients, "gpungl");
+    stored.gpungu = shownNumber(clients, "gpungu");
     clients.close();
     return stored;
 }

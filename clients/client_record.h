@@ -51,7 +51,7 @@ struct ClientNumberField {
 std::span<const ClientNumberField> clientNumberFields();
 
 // A request as it is stored: the texts and the numbers as the entry form
-// shows them (a number as its plain digits, empty where the store holds none).
+// shows them (with thousands commas, empty where the store holds none).
 struct StoredClient {
     ClientRecord record;
     QString yesan;

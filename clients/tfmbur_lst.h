@@ -161,6 +161,7 @@ private:
     void runMatch(const ClientWishes& client);
     void rerunMatch();
     void showMatchCount();
+    void showMatchColumns();
 
     QueryModel* clientModel_ = nullptr;
     QueryModel* matchModel_ = nullptr;

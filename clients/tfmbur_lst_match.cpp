@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,7 +36,7 @@ void TFMbur_lst::runMatch(const ClientWishes& client) {
     statement.applyTo(QRbudong);
     const bool opened = openWithRetry(QRbudong);
     matchModel_->resume();
-    applyDisplayWidths(DBGrid2, *matchModel_, QRbudong);
+    showMatchColumns();
     matchedClient_ = client;
     matched_ = opened;
     LBmatchedClient->setText(QStringLiteral("손님: %1  [%2 / %3]  %4")
@@ -117,7 +118,21 @@ void TFMbur_lst::toggleDetailColumns() {
     BThideView->setToolTip(show ? QStringLiteral("주요항목 감추기")
                                 : QStringLiteral("주요항목 다보기"));
     matchModel_->refresh();
+    showMatchColumns();
+}
+
+// The columns of the matched grid at their widths, the last offered day
+// right after the receipt date, where the eye looks for dates.
+void TFMbur_lst::showMatchColumns() {
     applyDisplayWidths(DBGrid2, *matchModel_, QRbudong);
+    QHeaderView* header = DBGrid2->horizontalHeader();
+    for (int logical = 0; logical < header->count(); ++logical) {
+        if (header->visualIndex(logical) != logical)
+            header->moveSection(header->visualIndex(logical), logical);
+    }
+    const int offered = matchModel_->columnOfField(QRbudong.fieldIndex(QStringLiteral("Offerday")));
+    const int received = matchModel_->columnOfField(QRbudong.fieldIndex(QStringLiteral("Inday")));
+    if (offered >= 0) header->moveSection(header->visualIndex(offered), received + 1);
 }
 
 void TFMbur_lst::openSettings() {

@@ -49,6 +49,8 @@ void TFMbur_offer::buildForm() {
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setTabKeyNavigation(false);
     DBGrid1->setAlternatingRowColors(true);
+    DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
+    DBGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     DBGrid1->verticalHeader()->hide();
     layout->addWidget(DBGrid1, 1);
     auto* bar = new QHBoxLayout;

@@ -145,7 +145,7 @@ TEST_F(ClientEntryFormTest, ChangeKeepsClearedBudgetDateAndValuesNoLongerAmongTh
     EXPECT_EQ(box("CBim")->currentText(), QStringLiteral("매수"));
     EXPECT_EQ(box("CBcname")->currentText(), QStringLiteral("빌라"));
     EXPECT_EQ(box("CBworking")->currentText(), QStringLiteral("보류"));
-    EXPECT_EQ(edit("EDyesan")->text(), QStringLiteral("5000"));
+    EXPECT_EQ(edit("EDyesan")->text(), QStringLiteral("5,000"));
     EXPECT_EQ(child<QPlainTextEdit>(f, "Memo1")->toPlainText(), QStringLiteral("급매 원함"));
 
     edit("EDyesan")->clear();
