@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "data/store_error.h"
+#include "data/transaction.h"
 
 #include <QtGlobal>
 
@@ -132,6 +133,7 @@ void Query::open() {
 
 void Query::close() {
     statement_.finalize();
+    released_ = false;
     if (reading_) std::exchange(reading_, nullptr)->removeReader(this);
     open_ = false;
     count_.reset();
@@ -143,11 +145,22 @@ void Query::close() {
     eof_ = bof_ = true;
 }
 
+void Query::release() {
+    if (!statement_ || released_) return;
+    statement_.reset();
+    released_ = true;
+}
+
 int Query::exec() {
     close();
-    SqliteStatement statement = prepared(database(), translated());
+    Database& database = this->database();
+    // A statement on its own is a write of its own: it begins as one.
+    Transaction transaction(database);
+    SqliteStatement statement = prepared(database, translated());
     statement.run(QStringLiteral("자료를 처리할 수 없습니다."));
-    return statement.changes();
+    const int changed = statement.changes();
+    transaction.commit();
+    return changed;
 }
 
 // The result's columns with their declared types. Columns without one (sums,
@@ -252,6 +265,7 @@ bool Query::isEmpty() { return !open_ || !fetch(0); }
 // it read (the store refuses to drop a table while a statement reads it).
 bool Query::readRow() {
     if (!statement_) return false;
+    if (released_ && !skipRowsRead()) return false;
     switch (statement_.step()) {
         case SqliteStatement::Step::Row: break;
         case SqliteStatement::Step::Done: statement_.finalize(); return false;
@@ -262,6 +276,24 @@ bool Query::readRow() {
         }
     }
     rows_.appendRow(statement_);
+    return true;
+}
+
+// Runs a released statement again up to the first row not yet read. Rows
+// another program changed meanwhile are read as they now stand.
+bool Query::skipRowsRead() {
+    released_ = false;
+    for (int row = 0; row < rows_.rowCount(); ++row) {
+        switch (statement_.step()) {
+            case SqliteStatement::Step::Row: break;
+            case SqliteStatement::Step::Done: statement_.finalize(); return false;
+            case SqliteStatement::Step::Failed: {
+                const QString text = statement_.errorText();
+                statement_.finalize();
+                throw StoreError(readContext(), text);
+            }
+        }
+    }
     return true;
 }
 

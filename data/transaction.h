@@ -3,8 +3,9 @@
 class Database;
 
 // The writes of one user action: committed together, or rolled back together
-// when the guard goes out of scope uncommitted (an error was thrown). Guards
-// nest; an inner guard is a savepoint inside the outer transaction.
+// when the guard goes out of scope uncommitted (an error was thrown). The
+// outermost guard begins as a write, waiting the busy time-out for another
+// program that is writing; inner guards are savepoints inside it.
 class Transaction {
 public:
     explicit Transaction(Database& database);
