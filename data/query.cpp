@@ -154,8 +154,7 @@ void Query::release() {
 int Query::exec() {
     close();
     Database& database = this->database();
-    // A statement on its own is a write of its own: it begins as one.
-    Transaction transaction(database);
+    StatementTransaction transaction(database);
     SqliteStatement statement = prepared(database, translated());
     statement.run(QStringLiteral("자료를 처리할 수 없습니다."));
     const int changed = statement.changes();

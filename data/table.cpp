@@ -267,8 +267,7 @@ void Table::post() {
     for (size_t i = 0; i < buffer_.size(); ++i) query.addBindValue(buffer_[i]);
     if (state_ == State::Edit) query.addBindValue(rowids_[static_cast<size_t>(position_)]);
     {
-        // A row written on its own is a write of its own: it begins as one.
-        Transaction transaction(database());
+        StatementTransaction transaction(database());
         if (!query.exec()) {
             const QString text = errorText(query);
             throw StoreError(keyViolationText(text) + u' ' + tableName_, text);
@@ -314,7 +313,7 @@ void Table::deleteRow() {
     query.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteName(info().name)));
     query.addBindValue(rowids_[static_cast<size_t>(position_)]);
     {
-        Transaction transaction(database());
+        StatementTransaction transaction(database());
         if (!query.exec()) {
             throw StoreError(QStringLiteral("자료를 삭제할 수 없습니다: ") + tableName_, errorText(query));
         }

@@ -47,3 +47,11 @@ void Transaction::commit() {
     }
     done_ = true;
 }
+
+StatementTransaction::StatementTransaction(Database& database) {
+    if (database.transactionDepth() == 0) own_.emplace(database);
+}
+
+void StatementTransaction::commit() {
+    if (own_) own_->commit();
+}

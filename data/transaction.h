@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 class Database;
 
 // The writes of one user action: committed together, or rolled back together
@@ -19,4 +21,16 @@ private:
     Database& database_;
     int level_;
     bool done_ = false;
+};
+
+// One write statement: inside a user action's transaction it is part of
+// that transaction; on its own it is a transaction of its own, begun as a
+// write like every other.
+class StatementTransaction {
+public:
+    explicit StatementTransaction(Database& database);
+    void commit();
+
+private:
+    std::optional<Transaction> own_;
 };
