@@ -6,12 +6,16 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
 namespace {
 QString prepareContext() { return QStringLiteral("자료 검색 명령을 처리할 수 없습니다."); }
 QString readContext() { return QStringLiteral("자료를 읽을 수 없습니다."); }
+
+// Rows read beyond the one asked for when a released statement runs again.
+constexpr int kRowsReadAfterRelease = 200;
 
 bool isWordAt(const QString& sql, qsizetype at, QLatin1StringView word) {
     if (at > 0 && (sql[at - 1].isLetterOrNumber() || sql[at - 1] == u'_')) return false;
@@ -298,17 +302,20 @@ bool Query::skipRowsRead() {
 
 bool Query::fetch(int row) {
     if (row < 0) return false;
+    if (row < rows_.rowCount()) return true;
+    // Running a released statement again costs its whole start (a sort, the
+    // rows already read); so it reads some rows more than asked for.
+    const int wanted = released_ ? std::max(row, rows_.rowCount() + kRowsReadAfterRelease) : row;
     try {
-        while (row >= rows_.rowCount()) {
-            if (!readRow()) return false;
+        while (wanted >= rows_.rowCount()) {
+            if (!readRow()) break;
         }
     } catch (const StoreError& error) {
         // Rows are read while a grid paints, where no exception may pass: the
         // result ends at the row that could not be read.
         qWarning("%s", error.what());
-        return false;
     }
-    return true;
+    return row < rows_.rowCount();
 }
 
 void Query::readAll() { fetch(std::numeric_limits<int>::max()); }
