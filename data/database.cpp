@@ -146,6 +146,7 @@ sqlite3* Database::handle() const {
 // that is this program's store, or empty, is then switched to its journal
 // mode and brought up to date.
 void Database::openStore() {
+    refuseOthersAtFirstSight(filePath_, latestSchemaVersion());
     sqlite3* raw = handle();
     // Closing a refused file must not write to it either.
     sqlite3_db_config(raw, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);

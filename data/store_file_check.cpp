@@ -5,8 +5,12 @@
 
 #include <QSet>
 #include <QStringList>
+#include <QUrl>
 
 #include <sqlite3.h>
+
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -52,38 +56,84 @@ int readNumber(sqlite3* handle, const QString& filePath, const char* sql) {
     return number;
 }
 
+// What the file says of itself.
+struct FileReading {
+    int mark = 0;
+    int version = 0;
+    int entries = 0;  // of its table list: tables, indexes, views, triggers
+    QSet<QString> tables;
+
+    bool hasCoreTables() const {
+        return std::all_of(kCoreTables.begin(), kCoreTables.end(),
+                           [this](const QString& table) { return tables.contains(table); });
+    }
+};
+
+FileReading readStoreFile(sqlite3* handle, const QString& filePath) {
+    FileReading reading;
+    reading.mark = readNumber(handle, filePath, "PRAGMA application_id");
+    reading.version = readNumber(handle, filePath, "PRAGMA user_version");
+    read(handle, filePath, "SELECT type, name FROM sqlite_master", [&](sqlite3_stmt* s) {
+        ++reading.entries;
+        const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+        const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(s, 1));
+        if (type && qstrcmp(type, "table") == 0) {
+            reading.tables.insert(QString::fromUtf8(name).toLower());
+        }
+    });
+    return reading;
+}
+
+bool isEmpty(const FileReading& reading) {
+    const bool unmarkedOrOurs = reading.mark == 0 || reading.mark == kStoreApplicationId;
+    return unmarkedOrOurs && reading.version == 0 && reading.entries == 0;
+}
+
+// Refuses a file that another program's mark or tables, or a newer schema
+// version, say is not for this program.
+void refuseOthers(const FileReading& reading, const QString& filePath, int latestVersion) {
+    if (isEmpty(reading)) return;
+    const bool ours = reading.mark == kStoreApplicationId ||
+                      (reading.mark == 0 && reading.version >= 1 && reading.hasCoreTables());
+    if (!ours) {
+        throw StoreError(storeMessages::foreign(filePath),
+                         QStringLiteral("application_id %1, user_version %2")
+                             .arg(reading.mark)
+                             .arg(reading.version));
+    }
+    if (reading.version > latestVersion) {
+        throw StoreError(
+            storeMessages::newerVersion(filePath, reading.version, latestVersion),
+            QStringLiteral("user_version %1 above %2").arg(reading.version).arg(latestVersion));
+    }
+}
+
 }  // namespace
 
 StoreFileContent examineStoreFile(sqlite3* handle, const QString& filePath, int latestVersion) {
-    const int mark = readNumber(handle, filePath, "PRAGMA application_id");
-    const int version = readNumber(handle, filePath, "PRAGMA user_version");
-    int entries = 0;
-    QSet<QString> tables;
-    read(handle, filePath, "SELECT type, name FROM sqlite_master", [&](sqlite3_stmt* s) {
-        ++entries;
-        const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
-        const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(s, 1));
-        if (type && qstrcmp(type, "table") == 0) tables.insert(QString::fromUtf8(name).toLower());
-    });
-
-    const bool unmarkedOrOurs = mark == 0 || mark == kStoreApplicationId;
-    if (unmarkedOrOurs && version == 0 && entries == 0) return {StoreFileContent::Kind::Empty, 0};
-    bool hasCoreTables = true;
-    for (const QString& table : kCoreTables)
-        hasCoreTables = hasCoreTables && tables.contains(table);
-    const bool ours = mark == kStoreApplicationId || (mark == 0 && version >= 1 && hasCoreTables);
-    if (!ours) {
-        throw StoreError(
-            storeMessages::foreign(filePath),
-            QStringLiteral("application_id %1, user_version %2").arg(mark).arg(version));
-    }
-    if (version > latestVersion) {
-        throw StoreError(
-            storeMessages::newerVersion(filePath, version, latestVersion),
-            QStringLiteral("user_version %1 above %2").arg(version).arg(latestVersion));
-    }
-    if (!hasCoreTables) {
+    const FileReading reading = readStoreFile(handle, filePath);
+    if (isEmpty(reading)) return {StoreFileContent::Kind::Empty, 0};
+    refuseOthers(reading, filePath, latestVersion);
+    if (!reading.hasCoreTables()) {
         throw StoreError(storeMessages::damaged(filePath), QStringLiteral("tables are missing"));
     }
-    return {mark == 0 ? StoreFileContent::Kind::Unmarked : StoreFileContent::Kind::Marked, version};
+    return {reading.mark == 0 ? StoreFileContent::Kind::Unmarked : StoreFileContent::Kind::Marked,
+            reading.version};
+}
+
+void refuseOthersAtFirstSight(const QString& filePath, int latestVersion) {
+    const QByteArray uri =
+        QUrl::fromLocalFile(filePath).toString(QUrl::FullyEncoded).toUtf8() + "?immutable=1";
+    sqlite3* handle = nullptr;
+    std::optional<FileReading> reading;
+    if (sqlite3_open_v2(uri.constData(), &handle, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
+                        nullptr) == SQLITE_OK) {
+        try {
+            reading = readStoreFile(handle, filePath);
+        } catch (const StoreError&) {
+            // Left to the examination on the store's own connection.
+        }
+    }
+    sqlite3_close(handle);
+    if (reading) refuseOthers(*reading, filePath, latestVersion);
 }

@@ -25,3 +25,10 @@ struct StoreFileContent {
 // program or to a newer version of this one (above `latestVersion`), or is
 // locked by another program (StoreBusyError).
 StoreFileContent examineStoreFile(sqlite3* handle, const QString& filePath, int latestVersion);
+
+// Reads the file as it lies on the disk, without locking it and without
+// creating anything beside it, and refuses it (as above) when its mark or
+// tables say it belongs to another program, or its version is newer. What
+// it cannot read there is left to examineStoreFile on the store's own
+// connection, which also sees writes not yet copied into the file.
+void refuseOthersAtFirstSight(const QString& filePath, int latestVersion);
