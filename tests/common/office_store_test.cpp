@@ -68,7 +68,9 @@ TEST_F(OfficeStoreTest, AMissingDataFolderNamedInQuarnelIniIsMadeOnlyWhenTheUser
         if (c.iniEntry) {
             writeIni(QString::fromUtf8(c.iniEntry));
             dataFolder = officePath() + u'/' + QString::fromUtf8(c.iniEntry);
-            if (QByteArray(c.iniEntry) == "there") ASSERT_TRUE(QDir().mkpath(dataFolder));
+            if (QByteArray(c.iniEntry) == "there") {
+                ASSERT_TRUE(QDir().mkpath(dataFolder));
+            }
         }
         if (c.answer) dlg().script({*c.answer});
         const OfficeFolder folder(officePath());
@@ -85,7 +87,9 @@ TEST_F(OfficeStoreTest, AMissingDataFolderNamedInQuarnelIniIsMadeOnlyWhenTheUser
         }
         EXPECT_EQ(store != nullptr, c.opened);
         EXPECT_EQ(QFileInfo::exists(dataFolder), c.folderMade);
-        if (store) EXPECT_EQ(store->directory(), dataFolder);
+        if (store) {
+            EXPECT_EQ(store->directory(), dataFolder);
+        }
         const QStringList asked = dlg().texts();
         if (c.answer) {
             EXPECT_EQ(asked, QStringList{missingDataFolderQuestion(dataFolder)});
