@@ -4,9 +4,11 @@
 
 #include <QFont>
 #include <QHash>
+#include <QPageLayout>
 #include <QPainter>
 
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
@@ -47,6 +49,9 @@ public:
     void drawText(QPoint topLeft, const QString& text) override;
     void drawImage(QPoint corner1, QPoint corner2, const QImage& image) override;
 
+    // The page layout the job's pages were drawn on; none before a job began.
+    std::optional<QPageLayout> jobLayout() const { return jobLayout_; }
+
 private:
     QFont qtFont() const;
     void applyPen();
@@ -57,5 +62,6 @@ private:
     FontSpec font_{QStringLiteral("굴림체"), 10};
     QColor textColor_{Qt::black};
     int penWidth_ = 1;
+    std::optional<QPageLayout> jobLayout_;
     mutable QHash<QString, QFont> fontCache_;
 };

@@ -4,35 +4,59 @@
 
 Dialogs::Answer ScriptedDialogs::message(Icon icon, const QString& text, Buttons buttons) {
     messages.append(Message{icon, text, buttons});
+    if (onMessage) onMessage(messages.last());
     if (!answers.isEmpty()) return answers.dequeue();
     switch (buttons) {
-        case Buttons::Ok: return Answer::Ok;
-        case Buttons::Yes: return Answer::Yes;
+        case Buttons::Ok:
+            return Answer::Ok;
+        case Buttons::Yes:
+            return Answer::Yes;
         case Buttons::RetryCancel:
             return defaultAnswer == Answer::Retry ? Answer::Retry : Answer::Cancel;
         case Buttons::OkCancel:
             return defaultAnswer == Answer::Cancel ? Answer::Cancel : Answer::Ok;
-        case Buttons::YesNo: return defaultAnswer == Answer::No ? Answer::No : Answer::Yes;
+        case Buttons::YesNo:
+            return defaultAnswer == Answer::No ? Answer::No : Answer::Yes;
     }
     return defaultAnswer;
 }
 
-bool ScriptedDialogs::print(const QString& jobTitle, const PrintJob& job) {
-    printTitles.append(jobTitle);
-    if (cancelPrint) return false;
-    printed.push_back(std::make_unique<RecordingPrintDevice>(printDpi));
-    job(*printed.back());
-    return true;
+namespace {
+std::unique_ptr<RecordingPrintDevice> preparedDevice(int dpi, bool preview,
+                                                     const Dialogs::PrintRequest& request) {
+    auto device = std::make_unique<RecordingPrintDevice>(dpi, preview);
+    device->setOrientation(request.orientation);
+    return device;
+}
+}  // namespace
+
+Dialogs::PrintOutcome ScriptedDialogs::print(const PrintRequest& request) {
+    printTitles.append(request.title);
+    if (printDialog != PrintOutcome::Printed) return printDialog;
+    printed.push_back(preparedDevice(printDpi, false, request));
+    request.job(*printed.back());
+    return PrintOutcome::Printed;
 }
 
-void ScriptedDialogs::preview(const QString& jobTitle, const PrintJob& job) {
-    printTitles.append(jobTitle);
-    previewed.push_back(std::make_unique<RecordingPrintDevice>(printDpi, /*preview=*/true));
-    job(*previewed.back());
+void ScriptedDialogs::printOnCurrentPrinter(const PrintRequest& request) {
+    printTitles.append(request.title);
+    ++printedOnCurrentPrinter;
+    printed.push_back(preparedDevice(printDpi, false, request));
+    request.job(*printed.back());
 }
 
-QString ScriptedDialogs::openFileName(const QString&, const QString&) { return nextOpenFile; }
-QString ScriptedDialogs::saveFileName(const QString&, const QString&) { return nextSaveFile; }
+void ScriptedDialogs::preview(const PrintRequest& request) {
+    printTitles.append(request.title);
+    previewed.push_back(preparedDevice(printDpi, true, request));
+    request.job(*previewed.back());
+}
+
+QString ScriptedDialogs::openFileName(const QString&, const QString&) {
+    return nextOpenFile;
+}
+QString ScriptedDialogs::saveFileName(const QString&, const QString&) {
+    return nextSaveFile;
+}
 
 bool ScriptedDialogs::chooseFont(QFont& font) {
     if (!nextFont) return false;
@@ -41,7 +65,8 @@ bool ScriptedDialogs::chooseFont(QFont& font) {
 }
 
 void ScriptedDialogs::script(std::initializer_list<Answer> list) {
-    for (Answer answer : list) answers.enqueue(answer);
+    for (Answer answer : list)
+        answers.enqueue(answer);
 }
 
 void ScriptedDialogs::reset() {
@@ -50,7 +75,9 @@ void ScriptedDialogs::reset() {
     beeps = 0;
     defaultAnswer = Answer::Yes;
     answers.clear();
-    cancelPrint = false;
+    printDialog = PrintOutcome::Printed;
+    printedOnCurrentPrinter = 0;
+    onMessage = nullptr;
     printed.clear();
     previewed.clear();
     printTitles.clear();
@@ -61,7 +88,8 @@ void ScriptedDialogs::reset() {
 
 QStringList ScriptedDialogs::texts() const {
     QStringList result;
-    for (const Message& m : messages) result.append(m.text);
+    for (const Message& m : messages)
+        result.append(m.text);
     return result;
 }
 
