@@ -201,6 +201,7 @@ QWidget* TFMbur_lst::buildMatchPage() {
     LBmatchedClient->setStyleSheet(QStringLiteral("font-weight: bold; color: #000080;"));
     BToffer = button(TabSheet2, "BToffer", QStringLiteral("제시"),
                      QStringLiteral("선택한 물건을 오늘 이 손님에게 제시한 것으로 기록"));
+    BToffer->setEnabled(false);  // until a match shows listings
     EDofferNote = textField(TabSheet2, "EDofferNote", kOfferNoteBytes, 220);
     EDofferNote->setToolTip(QStringLiteral("제시 메모 (선택)"));
     CKBhideOffered =

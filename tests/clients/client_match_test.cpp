@@ -1,7 +1,8 @@
 // The match rule without a window: the statement that finds the listings
-// for a client, run over a seeded store for every condition, the mends and
-// the new rules; and both directions of the rule walked over every client
-// and listing of a generated store.
+// for a client, run over a seeded store for every condition (empty bounds,
+// regions and budgets included) and for the offered history; and both
+// directions of the rule walked over every client and listing of a
+// generated store.
 
 #include "clients/client_match.h"
 #include "clients/offered_history.h"
