@@ -169,6 +169,33 @@ TEST_F(ClientEntryFormTest, ChangeKeepsClearedBudgetDateAndValuesNoLongerAmongTh
     EXPECT_EQ(rows(QStringLiteral("burequ")), 0);
 }
 
+// The old-data import writes only the fields the old table had: the others
+// stay NULL, and an old budget may hold more digits than the field takes.
+TEST_F(ClientEntryFormTest, ImportedRequestOpensAndSavesWithNothingLost) {
+    const QString memo = QStringLiteral("1번째 줄: 남향, 역세권\n2번째 줄: 남향, 역세권\n");
+    addClient(QStringLiteral("20010205090000001"), {{"name", "박민수"},
+                                                    {"yesan", 123456789LL},
+                                                    {"inday", "2001-02-05"},
+                                                    {"memo1", memo}});
+    TFMbur_imd& f = open(2, QStringLiteral("20010205090000001"));
+    EXPECT_EQ(edit("EDname")->text(), QStringLiteral("박민수"));
+    EXPECT_EQ(box("CBim")->currentText(), QStringLiteral("전체"));
+    EXPECT_EQ(box("CBcname")->currentText(), QStringLiteral("전체"));
+    EXPECT_EQ(edit("EDyesan")->text(), QStringLiteral("123,456,789")) << "shown whole";
+    EXPECT_EQ(edit("EDdpungl")->text(), QString());
+    EXPECT_EQ(edit("EDinday")->text(), QStringLiteral("2001-02-05"));
+
+    typeInto(edit("EDhphone"), QStringLiteral("010-1234-5678"));
+    clickOn(f, "BTmod");
+    EXPECT_EQ(dlg().texts(), QStringList{QStringLiteral("자료를 수정하였습니다 ...!")});
+    const QString key = QStringLiteral("20010205090000001");
+    EXPECT_EQ(client(key, "hphone"), QVariant(QStringLiteral("010-1234-5678")));
+    EXPECT_EQ(client(key, "yesan").toLongLong(), 123456789) << "no digit cut";
+    EXPECT_EQ(client(key, "inday"), QVariant(QStringLiteral("2001-02-05")));
+    EXPECT_EQ(client(key, "memo1"), QVariant(memo));
+    EXPECT_EQ(client(key, "gpungu"), QVariant(0LL)) << "an empty area is 0";
+}
+
 TEST_F(ClientEntryFormTest, ViewModeOffersNoChangeAndAMissingRequestClosesAtOnce) {
     addClient(QStringLiteral("C1"), {{"name", "보기"}, {"im", "임대"}});
     TFMbur_imd& f = open(4, QStringLiteral("C1"));
