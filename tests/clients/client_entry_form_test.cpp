@@ -173,10 +173,9 @@ TEST_F(ClientEntryFormTest, ChangeKeepsClearedBudgetDateAndValuesNoLongerAmongTh
 // stay NULL, and an old budget may hold more digits than the field takes.
 TEST_F(ClientEntryFormTest, ImportedRequestOpensAndSavesWithNothingLost) {
     const QString memo = QStringLiteral("1번째 줄: 남향, 역세권\n2번째 줄: 남향, 역세권\n");
-    addClient(QStringLiteral("20010205090000001"), {{"name", "박민수"},
-                                                    {"yesan", 123456789LL},
-                                                    {"inday", "2001-02-05"},
-                                                    {"memo1", memo}});
+    addClient(
+        QStringLiteral("20010205090000001"),
+        {{"name", "박민수"}, {"yesan", 123456789LL}, {"inday", "2001-02-05"}, {"memo1", memo}});
     TFMbur_imd& f = open(2, QStringLiteral("20010205090000001"));
     EXPECT_EQ(edit("EDname")->text(), QStringLiteral("박민수"));
     EXPECT_EQ(box("CBim")->currentText(), QStringLiteral("전체"));
