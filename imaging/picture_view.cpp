@@ -1,0 +1,68 @@
+#include "imaging/picture_view.h"
+
+#include "imaging/picture_file.h"
+#include "imaging/placeholder.h"
+
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureView::PictureView(QWidget* parent) : QFrame(parent) {
+    setFrameShape(QFrame::Box);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    setPalette(colours);
+}
+
+void PictureView::setScaling(Scaling scaling) {
+    scaling_ = scaling;
+    update();
+}
+
+void PictureView::setPicture(const QImage& image, const QString& fileName, bool placeholder) {
+    image_ = image;
+    fileName_ = fileName;
+    placeholder_ = placeholder;
+    update();
+}
+
+void PictureView::loadFile(const QString& path) {
+    const QSize box = contentsRect().size();
+    const PictureRequest request{.fitInto = scaling_ == Scaling::Fit ? box : QSize()};
+    DecodedPicture picture = readPictureFile(path, request);
+    if (picture.image.isNull()) {
+        setPicture(placeholderPicture(box, QFileInfo(path).fileName(), picture.error), path, true);
+    } else {
+        setPicture(scaling_ == Scaling::Fit ? scaledToFit(picture.image, box) : picture.image,
+                   path);
+    }
+}
+
+void PictureView::clearPicture() {
+    setPicture(QImage());
+}
+
+QRect PictureView::pictureRect() const {
+    const QRect area = contentsRect();
+    if (image_.isNull() || scaling_ == Scaling::Stretch) return area;
+    QSize size = image_.size();
+    if (size.width() > area.width() || size.height() > area.height())
+        size = size.scaled(area.size(), Qt::KeepAspectRatio);
+    QRect placed(QPoint(0, 0), size);
+    placed.moveCenter(area.center());
+    return placed;
+}
+
+void PictureView::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (image_.isNull()) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(pictureRect(), image_);
+}
+
+void PictureView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit clicked();
+    QFrame::mousePressEvent(event);
+}
