@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "bench/listing_generator.h"
 #include "bench/search_cases.h"
+#include "bench/thumbnails_case.h"
 #include "common/office_folder.h"
 #include "common/query_model.h"
 #include "data/database.h"
@@ -161,8 +162,9 @@ struct Options {
     int repeat = 5;
     bool plan = false;
     bool detail = false;
-    QString store;     // keep the generated store in this folder
-    QString onlyCase;  // run only the search of this name
+    QString store;                  // keep the generated store in this folder
+    QString onlyCase;               // run only the search of this name
+    QSize pictureSize{4000, 3000};  // photos of the thumbnails case
 };
 
 Options readOptions(const QCoreApplication& app) {
@@ -184,6 +186,9 @@ Options readOptions(const QCoreApplication& app) {
                       QStringLiteral("DIR")});
     parser.addOption({QStringLiteral("case"), QStringLiteral("Run only the search of this name."),
                       QStringLiteral("NAME")});
+    parser.addOption({QStringLiteral("picture-size"),
+                      QStringLiteral("Photo size of the thumbnails case (default 4000x3000)."),
+                      QStringLiteral("WxH")});
     parser.process(app);
     Options options;
     options.listings = std::max(0, parser.value(QStringLiteral("listings")).toInt());
@@ -192,6 +197,9 @@ Options readOptions(const QCoreApplication& app) {
     options.detail = parser.isSet(QStringLiteral("detail"));
     options.store = parser.value(QStringLiteral("store"));
     options.onlyCase = parser.value(QStringLiteral("case"));
+    const QStringList size = parser.value(QStringLiteral("picture-size")).split(u'x');
+    if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0)
+        options.pictureSize = QSize(size[0].toInt(), size[1].toInt());
     return options;
 }
 
@@ -233,6 +241,8 @@ bool runCases(Database& database, const Options& options) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const Options options = readOptions(app);
+    if (isThumbnailsCase(options.onlyCase))
+        return runThumbnailsCase(options.repeat, options.pictureSize);
     initQuarnelResources();
     QTemporaryDir home;
     if (!home.isValid()) {

@@ -8,7 +8,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -62,12 +65,20 @@ void ThumbnailCache::store(const QFileInfo& photo, const QImage& thumbnail) cons
     if (thumbnail.isNull() || !QDir().mkpath(directory_)) return;
     const QByteArray jpeg = encodeJpeg(thumbnail, kQuality);
     if (jpeg.isEmpty()) return;
-    QSaveFile file(entryPath(photo.fileName()));
-    if (!file.open(QIODevice::WriteOnly)) return;
+    // Written beside the entry and renamed over it, so a reader never sees
+    // half an entry. A cache needs no flush to the disk: an entry lost in a
+    // crash is only made again.
+    const QString target = entryPath(photo.fileName());
+    QTemporaryFile file(target + QStringLiteral(".XXXXXX"));
+    if (!file.open()) return;
     QDataStream out(&file);
     const EntryKey key = keyOf(photo, box_);
     out << kMagic << kVersion << key.photoBytes << key.photoTime << key.box << jpeg;
-    if (out.status() == QDataStream::Ok) file.commit();
+    if (out.status() != QDataStream::Ok || !file.flush()) return;
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(file.fileName()).toStdString(),
+                            QFile::encodeName(target).toStdString(), error);
+    if (!error) file.setAutoRemove(false);
 }
 
 void ThumbnailCache::remove(const QString& photoFileName) const {
