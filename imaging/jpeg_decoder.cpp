@@ -133,6 +133,12 @@ QSize fittedSize(QSize full, QSize box) {
     return full.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
+QSize coveringSize(QSize full, QSize box) {
+    if (box.isEmpty() || full.isEmpty()) return full;
+    const QSize covering = full.scaled(box, Qt::KeepAspectRatioByExpanding);
+    return covering.width() >= full.width() ? full : covering;
+}
+
 int jpegScaleNumerator(QSize stored, QSize needed) {
     for (int n = 1; n < static_cast<int>(kScaleDenominator); ++n) {
         const qint64 w = (static_cast<qint64>(stored.width()) * n + 7) / 8;
@@ -160,7 +166,8 @@ DecodedPicture decodeJpeg(QByteArrayView bytes, const JpegRequest& request) {
     const ExifBlock exif = exifOf(info);
     const QSize stored(static_cast<int>(info.image_width), static_cast<int>(info.image_height));
     result.fullSize = uprightSize(stored, exif.orientation);
-    const QSize needed = fittedSize(result.fullSize, request.fitInto);
+    const QSize needed = request.cover ? coveringSize(result.fullSize, request.fitInto)
+                                       : fittedSize(result.fullSize, request.fitInto);
 
     if (request.embeddedThumbnail && !request.fitInto.isEmpty()) {
         const QImage thumbnail = usableThumbnail(exif, result.fullSize, needed);

@@ -16,6 +16,9 @@ struct JpegRequest {
     // smallest scale whose upright size still covers the picture fitted into
     // this box (never larger than the picture itself).
     QSize fitInto;
+    // The picture is stretched over the whole box rather than fitted into
+    // it: decoded so that it covers the box in both directions.
+    bool cover = false;
     // Faster, slightly rougher decoding for thumbnails.
     bool fast = false;
     // May answer with the thumbnail the camera embedded, when it covers the
@@ -39,3 +42,6 @@ int jpegScaleNumerator(QSize stored, QSize needed);
 // The size a picture of `full` size takes when fitted into `box`, keeping its
 // proportions and never growing; `full` when the box is empty.
 QSize fittedSize(QSize full, QSize box);
+
+// The same for a picture that must cover the box (stretched over it).
+QSize coveringSize(QSize full, QSize box);

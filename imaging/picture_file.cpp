@@ -54,6 +54,7 @@ DecodedPicture decodePicture(QByteArrayView bytes, const PictureRequest& request
     switch (detectPictureFormat(bytes.first(std::min<qsizetype>(bytes.size(), 16)))) {
         case PictureFormat::Jpeg:
             return decodeJpeg(bytes, JpegRequest{.fitInto = request.fitInto,
+                                                 .cover = request.cover,
                                                  .fast = request.thumbnail,
                                                  .embeddedThumbnail = request.thumbnail});
         case PictureFormat::Bmp:

@@ -22,6 +22,8 @@ struct PictureRequest {
     // this size, and the decoder may stop at any size that still covers the
     // picture fitted into it.
     QSize fitInto;
+    // The picture will be stretched over the whole box: it must cover it.
+    bool cover = false;
     // A thumbnail: faster decoding, and the camera's embedded thumbnail may
     // be used when it is large enough.
     bool thumbnail = false;

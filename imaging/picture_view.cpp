@@ -29,7 +29,7 @@ void PictureView::setPicture(const QImage& image, const QString& fileName, bool 
 
 void PictureView::loadFile(const QString& path) {
     const QSize box = contentsRect().size();
-    const PictureRequest request{.fitInto = scaling_ == Scaling::Fit ? box : QSize()};
+    const PictureRequest request{.fitInto = box, .cover = scaling_ == Scaling::Stretch};
     DecodedPicture picture = readPictureFile(path, request);
     if (picture.image.isNull()) {
         setPicture(placeholderPicture(box, QFileInfo(path).fileName(), picture.error), path, true);

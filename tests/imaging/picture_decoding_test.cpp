@@ -211,16 +211,19 @@ TEST(PictureDecoding, JpegIsDecodedAtTheScaleItsBoxNeeds) {
     const QByteArray bytes = encodeJpeg(quarterImage({800, 600}), 90, exifPayload(6));
     const struct {
         QSize box;
+        bool cover;
         QSize decoded;
     } cases[] = {
-        {{60, 80}, {75, 100}},     // 1/8 already covers 60 x 80
-        {{150, 200}, {150, 200}},  // 2/8
-        {{}, {600, 800}},          // whole
-        {{2000, 2000}, {600, 800}},
+        {{60, 80}, false, {75, 100}},     // 1/8 already covers 60 x 80
+        {{150, 200}, false, {150, 200}},  // 2/8
+        {{300, 100}, false, {75, 100}},   // fitted: 75 x 100
+        {{300, 100}, true, {300, 400}},   // stretched over it: 300 x 400, 4/8
+        {{}, false, {600, 800}},          // whole
+        {{2000, 2000}, true, {600, 800}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.box.width());
-        const DecodedPicture picture = decodePicture(bytes, PictureRequest{.fitInto = c.box});
+        const DecodedPicture picture = decodePicture(bytes, PictureRequest{.fitInto = c.box, .cover = c.cover});
         ASSERT_FALSE(picture.image.isNull()) << picture.error.toStdString();
         EXPECT_EQ(picture.fullSize, QSize(600, 800));
         EXPECT_EQ(picture.image.size(), c.decoded);

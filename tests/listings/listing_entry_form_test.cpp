@@ -4,6 +4,7 @@
 #include "listings/listing_record.h"
 #include "listings/tfmbu_cod.h"
 #include "listings/tfmbu_imd.h"
+#include "listings/tfmpictcho.h"
 #include "tests/listings/listings_support.h"
 #include "tools/tfmzip.h"
 
@@ -642,7 +643,15 @@ TEST_F(ListingEntryFormTest, PhotosNeedASavedListingAndTheKindAllIsStored) {
               QStringLiteral("전체/전체"))
         << "전체 is stored as it stands";
     dlg().reset();
+    QString handed;
+    ModalHandler chooser([&handed](QWidget* modal) {
+        auto* photos = qobject_cast<TFMpictCho*>(modal);
+        ASSERT_NE(photos, nullptr);
+        handed = photos->LBscanBud->text();
+    });
     click("BTpictInp");
+    EXPECT_TRUE(chooser.appeared());
+    EXPECT_EQ(handed, scalar(QStringLiteral("SELECT scancode FROM budong")).toString());
     EXPECT_TRUE(dlg().messages.isEmpty());
 }
 

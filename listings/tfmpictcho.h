@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+
+class QFileSystemModel;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QStatusBar;
+class QTreeView;
+class PictureView;
+
+// The photo chooser "사진 붙이기": a folder tree and the picture files in
+// the chosen folder, a preview of the chosen file, and "사진 붙이기", which
+// copies the file into PICT/ and attaches it to the listing in LBscanBud (an
+// empty LBscanBud copies only). It stays open for further photos. Browsing
+// never changes the program's current directory.
+class TFMpictCho : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFMpictCho(QWidget* parent = nullptr);
+
+    // Shows the folder in the tree and lists its picture files.
+    void setFolder(const QString& path);
+    QString folder() const { return folder_; }
+    // Selects a listed file by name and shows it; false when it is not listed.
+    bool selectFile(const QString& fileName);
+    // "  사진 붙이기".
+    void attachSelected();
+
+    // Set when a photo was attached or copied.
+    bool photoChanged = false;
+
+    QLabel* LBscanBud = nullptr;
+    QTreeView* DirectoryListBox1 = nullptr;
+    QListWidget* FileListBox1 = nullptr;
+    QLineEdit* EDfilter = nullptr;
+    PictureView* AdvImage1 = nullptr;
+    QLabel* LBsize = nullptr;
+    QLabel* LBday1 = nullptr;
+    QLineEdit* EDremark = nullptr;
+    QPushButton* BTimgok = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+
+private:
+    void buildForm();
+    void listFiles();
+    void showSelectedFile();
+    QString selectedPath() const;
+
+    QFileSystemModel* folders_ = nullptr;
+    QString folder_;
+};
