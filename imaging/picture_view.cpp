@@ -43,6 +43,11 @@ void PictureView::clearPicture() {
     setPicture(QImage());
 }
 
+void PictureView::setSelected(bool selected) {
+    selected_ = selected;
+    update();
+}
+
 QRect PictureView::pictureRect() const {
     const QRect area = contentsRect();
     if (image_.isNull() || scaling_ == Scaling::Stretch) return area;
@@ -60,6 +65,10 @@ void PictureView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(pictureRect(), image_);
+    if (selected_) {
+        painter.setPen(QPen(QColor(0, 90, 220), 3));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 void PictureView::mousePressEvent(QMouseEvent* event) {

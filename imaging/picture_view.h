@@ -24,6 +24,9 @@ public:
     // the file's name when it is missing or unreadable.
     void loadFile(const QString& path);
     void clearPicture();
+    // A chosen thumbnail is framed in blue.
+    void setSelected(bool selected);
+    bool isSelected() const { return selected_; }
 
     const QImage& image() const { return image_; }
     const QString& fileName() const { return fileName_; }
@@ -44,4 +47,5 @@ private:
     QImage image_;
     QString fileName_;
     bool placeholder_ = false;
+    bool selected_ = false;
 };

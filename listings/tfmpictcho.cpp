@@ -66,6 +66,12 @@ TFMpictCho::TFMpictCho(QWidget* parent) : QDialog(parent) {
     connect(FileListBox1, &QListWidget::currentRowChanged, this,
             guarded([this] { showSelectedFile(); }));
     connect(EDfilter, &QLineEdit::textChanged, this, [this] { listFiles(); });
+    // The tree reads folders as they are opened; the chosen one is shown
+    // once its parents are read.
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        const QString prefix = loaded.endsWith(u'/') ? loaded : loaded + u'/';
+        if (loaded == folder_ || folder_.startsWith(prefix)) revealFolder();
+    });
     connect(BTimgok, &QPushButton::clicked, this, guarded([this] { attachSelected(); }));
     // The current directory was never changed, so closing has nothing to
     // put back.
@@ -88,6 +94,8 @@ void TFMpictCho::buildForm() {
     DirectoryListBox1->header()->hide();
     DirectoryListBox1->setMinimumSize(220, 200);
 
+    LBfolder = named(new QLabel(this), "LBfolder");
+    LBfolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     FileListBox1 = named(new QListWidget(this), "FileListBox1");
     FileListBox1->setMinimumSize(220, 160);
     EDfilter = named(new QLineEdit(kMask, this), "EDfilter");
@@ -109,6 +117,7 @@ void TFMpictCho::buildForm() {
 
     auto* left = new QVBoxLayout;
     left->addWidget(DirectoryListBox1, 3);
+    left->addWidget(LBfolder);
     left->addWidget(FileListBox1, 2);
     left->addWidget(EDfilter);
 
@@ -140,13 +149,19 @@ void TFMpictCho::setFolder(const QString& path) {
     const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     if (clean == folder_) return;
     folder_ = clean;
-    const QModelIndex index = folders_->index(folder_);
-    if (index.isValid()) {
-        const QSignalBlocker quiet(DirectoryListBox1->selectionModel());
-        DirectoryListBox1->setCurrentIndex(index);
-        DirectoryListBox1->scrollTo(index);
-    }
+    LBfolder->setText(QDir::toNativeSeparators(folder_));
+    revealFolder();
     listFiles();
+}
+
+void TFMpictCho::revealFolder() {
+    const QModelIndex index = folders_->index(folder_);
+    if (!index.isValid()) return;
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        DirectoryListBox1->expand(parent);
+    const QSignalBlocker quiet(DirectoryListBox1->selectionModel());
+    DirectoryListBox1->setCurrentIndex(index);
+    DirectoryListBox1->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void TFMpictCho::listFiles() {

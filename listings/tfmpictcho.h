@@ -36,6 +36,7 @@ public:
     QTreeView* DirectoryListBox1 = nullptr;
     QListWidget* FileListBox1 = nullptr;
     QLineEdit* EDfilter = nullptr;
+    QLabel* LBfolder = nullptr;
     PictureView* AdvImage1 = nullptr;
     QLabel* LBsize = nullptr;
     QLabel* LBday1 = nullptr;
@@ -47,6 +48,7 @@ public:
 private:
     void buildForm();
     void listFiles();
+    void revealFolder();
     void showSelectedFile();
     QString selectedPath() const;
 

@@ -122,6 +122,7 @@ void TFMpictMan::refresh() {
     for (PictureView* view : thumbnails) {
         view->hide();
         view->clearPicture();
+        view->setSelected(false);
     }
     entries_ = listingPhotoEntries(LBscanBud->text());
 
@@ -152,6 +153,8 @@ void TFMpictMan::selectPhoto(int number) {
     if (number < 1 || number > photoCount()) return;
     selected_ = number;
     Label1->setText(QString::number(number));
+    for (size_t i = 0; i < thumbnails.size(); ++i)
+        thumbnails[i]->setSelected(static_cast<int>(i) + 1 == number);
     // The row is looked up again: it may have gone since the list was read.
     const std::optional<QString> fileName =
         photoFileName(entries_[static_cast<size_t>(number - 1)].scancode);
