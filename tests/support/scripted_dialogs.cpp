@@ -6,13 +6,16 @@ Dialogs::Answer ScriptedDialogs::message(Icon icon, const QString& text, Buttons
     messages.append(Message{icon, text, buttons});
     if (!answers.isEmpty()) return answers.dequeue();
     switch (buttons) {
-        case Buttons::Ok: return Answer::Ok;
-        case Buttons::Yes: return Answer::Yes;
+        case Buttons::Ok:
+            return Answer::Ok;
+        case Buttons::Yes:
+            return Answer::Yes;
         case Buttons::RetryCancel:
             return defaultAnswer == Answer::Retry ? Answer::Retry : Answer::Cancel;
         case Buttons::OkCancel:
             return defaultAnswer == Answer::Cancel ? Answer::Cancel : Answer::Ok;
-        case Buttons::YesNo: return defaultAnswer == Answer::No ? Answer::No : Answer::Yes;
+        case Buttons::YesNo:
+            return defaultAnswer == Answer::No ? Answer::No : Answer::Yes;
     }
     return defaultAnswer;
 }
@@ -21,6 +24,8 @@ bool ScriptedDialogs::print(const QString& jobTitle, const PrintJob& job) {
     printTitles.append(jobTitle);
     if (cancelPrint) return false;
     printed.push_back(std::make_unique<RecordingPrintDevice>(printDpi));
+    if (failNextPrint) printed.back()->failOnNextDraw();
+    failNextPrint = false;
     job(*printed.back());
     return true;
 }
@@ -31,8 +36,12 @@ void ScriptedDialogs::preview(const QString& jobTitle, const PrintJob& job) {
     job(*previewed.back());
 }
 
-QString ScriptedDialogs::openFileName(const QString&, const QString&) { return nextOpenFile; }
-QString ScriptedDialogs::saveFileName(const QString&, const QString&) { return nextSaveFile; }
+QString ScriptedDialogs::openFileName(const QString&, const QString&) {
+    return nextOpenFile;
+}
+QString ScriptedDialogs::saveFileName(const QString&, const QString&) {
+    return nextSaveFile;
+}
 
 bool ScriptedDialogs::chooseFont(QFont& font) {
     if (!nextFont) return false;
@@ -41,7 +50,8 @@ bool ScriptedDialogs::chooseFont(QFont& font) {
 }
 
 void ScriptedDialogs::script(std::initializer_list<Answer> list) {
-    for (Answer answer : list) answers.enqueue(answer);
+    for (Answer answer : list)
+        answers.enqueue(answer);
 }
 
 void ScriptedDialogs::reset() {
@@ -51,6 +61,7 @@ void ScriptedDialogs::reset() {
     defaultAnswer = Answer::Yes;
     answers.clear();
     cancelPrint = false;
+    failNextPrint = false;
     printed.clear();
     previewed.clear();
     printTitles.clear();
@@ -61,7 +72,8 @@ void ScriptedDialogs::reset() {
 
 QStringList ScriptedDialogs::texts() const {
     QStringList result;
-    for (const Message& m : messages) result.append(m.text);
+    for (const Message& m : messages)
+        result.append(m.text);
     return result;
 }
 

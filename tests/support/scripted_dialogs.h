@@ -49,6 +49,8 @@ public:
 
     // Printing: when `cancelPrint` is set the printer dialog is cancelled.
     bool cancelPrint = false;
+    // The next printed job's device fails at its first drawing call.
+    bool failNextPrint = false;
     int printDpi = 600;
     std::vector<std::unique_ptr<RecordingPrintDevice>> printed;
     std::vector<std::unique_ptr<RecordingPrintDevice>> previewed;
