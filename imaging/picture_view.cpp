@@ -21,6 +21,7 @@ void PictureView::setScaling(Scaling scaling) {
 }
 
 void PictureView::setPicture(const QImage& image, const QString& fileName, bool placeholder) {
+    loadedFor_ = QSize();
     image_ = image;
     fileName_ = fileName;
     placeholder_ = placeholder;
@@ -37,6 +38,7 @@ void PictureView::loadFile(const QString& path) {
         setPicture(scaling_ == Scaling::Fit ? scaledToFit(picture.image, box) : picture.image,
                    path);
     }
+    loadedFor_ = box;
 }
 
 void PictureView::clearPicture() {
@@ -69,6 +71,16 @@ void PictureView::paintEvent(QPaintEvent* event) {
         painter.setPen(QPen(QColor(0, 90, 220), 3));
         painter.drawRect(rect().adjusted(1, 1, -2, -2));
     }
+}
+
+void PictureView::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    // A file loaded for a smaller area is read again for the larger one, so
+    // an enlarged window shows the photo sharp.
+    const QSize box = contentsRect().size();
+    if (loadedFor_.isValid() &&
+        (box.width() > loadedFor_.width() || box.height() > loadedFor_.height()))
+        loadFile(fileName_);
 }
 
 void PictureView::mousePressEvent(QMouseEvent* event) {

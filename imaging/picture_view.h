@@ -40,6 +40,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
@@ -48,4 +49,5 @@ private:
     QString fileName_;
     bool placeholder_ = false;
     bool selected_ = false;
+    QSize loadedFor_;  // the area a file was loaded for; invalid when none
 };

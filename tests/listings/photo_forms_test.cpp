@@ -311,7 +311,9 @@ TEST_F(PhotoManagerTest, ShowsUpToTenThumbnailsInIndexOrderAndPlaceholdersForMis
             child<PictureView>(*form, QStringLiteral("Image%1").arg(i + 1).toLatin1().constData());
         EXPECT_FALSE(view->isHidden());
         EXPECT_EQ(view->isPlaceholder(), i == 4);
-        if (i != 4) EXPECT_TRUE(nearColour(centre(view), colours[i % 6]));
+        if (i != 4) {
+            EXPECT_TRUE(nearColour(centre(view), colours[i % 6]));
+        }
     }
     EXPECT_TRUE(form->thumbnails[4]->fileName().endsWith(QStringLiteral("GONE.JPG")));
     // Photo 1 is selected and shown large.
