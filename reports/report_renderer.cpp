@@ -67,15 +67,23 @@ private:
     int left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
 };
 
-// The longest beginning of the text no wider than `width` dots.
+// The longest beginning of the text no wider than `width` dots, never
+// splitting a surrogate pair. A beginning is never narrower than a shorter
+// one, so the length is searched by halves.
 QString cutToWidth(const PrintDevice& device, const QString& text, int width) {
     if (device.textWidth(text) <= width) return text;
-    qsizetype length = text.size();
-    while (length > 0 && device.textWidth(text.left(length)) > width) {
-        --length;
-        if (length > 0 && text.at(length - 1).isHighSurrogate()) --length;
+    qsizetype fits = 0;
+    qsizetype tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const qsizetype middle = (fits + tooLong) / 2;
+        if (device.textWidth(text.left(middle)) <= width) {
+            fits = middle;
+        } else {
+            tooLong = middle;
+        }
     }
-    return text.left(length);
+    if (fits > 0 && text.at(fits - 1).isHighSurrogate()) --fits;
+    return text.left(fits);
 }
 
 QString withoutTrailingBlanks(QString text) {
