@@ -4,8 +4,11 @@
 #include "app/startup.h"
 #include "app/tfmbu_main.h"
 #include "common/dialogs.h"
+#include "common/form_keys.h"
 #include "common/office_folder.h"
 #include "common/qt_dialogs.h"
+#include "common/qt_translations.h"
+#include "common/shared_values.h"
 #include "data/database.h"
 #include "data/tdm1.h"
 #include "tools/postal_import.h"
@@ -41,11 +44,15 @@ void loadStartingPostalCodes() {
 
 int runQuarnel(int argc, char** argv) {
     QuarnelApplication app(argc, argv);
+    // No display name: Qt would append it to every window title, and a
+    // title is exactly its form's caption.
     QApplication::setApplicationName(QStringLiteral("quarnel"));
-    QApplication::setApplicationDisplayName(QStringLiteral(" Quarnel [3.0]"));
+    installQtKoreanTranslations(app);
     initQuarnelResources();
     installFontSubstitutes();
     installDialogs(std::make_unique<QtDialogs>());
+    installSharedValues(std::make_unique<SharedValues>());
+    installEnterPressesButtons(app);
 
     const OfficeFolder folder = OfficeFolder::fromEnvironment();
     setOfficeFolder(folder);

@@ -100,7 +100,7 @@ TFMbu_main::TFMbu_main(QWidget* parent) : QMainWindow(parent) {
     resize(609, 419);
 
     loadPersonCodeLists();
-    photoChanged = false;
+    sharedValues().photoChanged = false;
 }
 
 TFMbu_main::~TFMbu_main() = default;
@@ -207,12 +207,12 @@ void TFMbu_main::connectActions() {
 }
 
 void TFMbu_main::loadPersonCodeLists() {
-    runGuarded([this] { codeLists_.load(QRscd); });
+    runGuarded([this] { sharedValues().personCodes.load(QRscd); });
 }
 
 void TFMbu_main::ChangeCho2ForCho1(QComboBox* box, int listIndex, int mode) const {
     if (box)
-        fillWithPersonCodes(*box, codeLists_.list(listIndex), mode);
+        fillWithPersonCodes(*box, sharedValues().personCodes.list(listIndex), mode);
 }
 
 void TFMbu_main::formActivate() {

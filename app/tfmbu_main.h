@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/person_code_lists.h"
+#include "common/person_code_lists.h"
+#include "common/shared_values.h"
 #include "data/query.h"
 
 #include <QMainWindow>
@@ -23,9 +24,9 @@ class TitleBand;
 // The main window "공인중개사  사무실  업무관리 [Quarnel 3.0]": a picture menu
 // whose buttons open the task forms, a status bar with the hint of the button
 // under the mouse and a running clock, and the product band across the top.
-// It also keeps what the task forms share: the person code lists, the
-// program directory, the photo-changed flag and the query QR1 on which the
-// exists-or-delete routine runs.
+// It also keeps what the task forms share (common/shared_values.h): the
+// person code lists, the program directory and the photo-changed flag; and
+// the query QR1 on which the exists-or-delete routine runs.
 //
 // The task forms are opened by whoever listens to the request signals; each
 // listener shows its form modally, so when the signal returns the form has
@@ -39,7 +40,7 @@ class TFMbu_main : public QMainWindow {
     // Rebuilds the five person code lists from MANCODE.DB. A store error is
     // shown; the lists rebuilt before it keep their new codes.
     void loadPersonCodeLists();
-    const PersonCodeLists& personCodeLists() const { return codeLists_; }
+    const PersonCodeLists& personCodeLists() const { return sharedValues().personCodes; }
     // Fills `box` with the person code list `listIndex` (0..4); mode 4 puts
     // "전체" first. Selects the first item when there is one.
     void ChangeCho2ForCho1(QComboBox* box, int listIndex, int mode) const;
@@ -47,8 +48,6 @@ class TFMbu_main : public QMainWindow {
     // The office folder with its trailing separator, stored at every activation.
     const QString& programDirectory() const { return programDirectory_; }
 
-    // Set and read by the photo forms; false when the window is created.
-    bool photoChanged = false;
     // The query of the exists-or-delete routine (common/store_helpers.h).
     Query QR1;
 
@@ -94,7 +93,6 @@ class TFMbu_main : public QMainWindow {
     void BitBtn1Click();
 
     Query QRscd;
-    PersonCodeLists codeLists_;
     QString programDirectory_;
     bool activatedOnce_ = false;
 

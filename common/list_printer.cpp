@@ -1,6 +1,7 @@
 #include "common/list_printer.h"
 
 #include "common/clock.h"
+#include "common/column_width.h"
 #include "common/cp949.h"
 #include "common/dates.h"
 #include "common/dialogs.h"
@@ -37,8 +38,26 @@ QColor listTextColour() {
 }
 
 QString zeros(int count) {
-    return QString(std::max(0, count), QLatin1Char('0'));
+    return QString(std::clamp(count, 0, kMostColumnCharacters), QLatin1Char('0'));
 }
+
+// The smallest table font a table too wide for the paper is shrunk to.
+constexpr int kSmallestTableFontSize = 3;
+
+}  // namespace
+
+QString listTooWideQuestion() {
+    return QStringLiteral(
+        "출력할 항목의 폭이 용지보다 넓습니다.\n"
+        "글자를 줄여 용지 폭에 맞춰 출력할까요 ...?");
+}
+QString listCannotFitMessage() {
+    return QStringLiteral(
+        "출력할 항목이 너무 많아 용지 폭에 맞출 수 없습니다.\n"
+        "표시항목을 줄인 후 다시 출력하세요 ...!");
+}
+
+namespace {
 
 // A column of the table: the field it shows and its place from the table's
 // left edge.
@@ -59,34 +78,83 @@ QString fieldText(const FieldDef& field, const QVariant& value) {
 // Draws one list job from the set-up to the text below the last table. The
 // clean-up belongs to printList, so that it runs whatever happens here.
 class ListJob {
-  public:
+public:
     ListJob(PrintDevice& device, Query& dataSet, const ListPrintOptions& options)
         : device_(device), dataSet_(dataSet), options_(options) {}
 
-    void run() {
-        setUp();
+    // False when nothing was printed because the table does not fit the
+    // paper and the user did not let it shrink.
+    bool run() {
+        if (!setUp()) return false;
         for (int page = 1; !dataSet_.eof(); ++page) {
-            if (page > 1)
-                device_.newPage();
+            if (page > 1) device_.newPage();
             printPage(page);
         }
         drawBelowLastTable();
+        return true;
     }
 
-  private:
-    void setUp() {
+private:
+    bool setUp() {
         device_.setJobTitle(options_.heading);
         device_.setOrientation(options_.orientation == 1 ? PrintDevice::Orientation::Portrait
-                                                      : PrintDevice::Orientation::Landscape);
+                                                         : PrintDevice::Orientation::Landscape);
         scale_ = millimetreScale(device_);
         device_.setFontName(tableFontName());
         rowFontSize_ = fitFont(device_, options_.rowHeightMm, scale_);
-        device_.setTextColor(listTextColour());
-        device_.beginJob();
         dataSet_.first();
         geometry_ = listGeometry(options_, scale_, dataSet_.recordCount());
         fieldCount_ = std::clamp(options_.fieldCount, 0, dataSet_.fieldCount());
+        if (!fitTableToPaper()) return false;
+        device_.setTextColor(listTextColour());
+        device_.beginJob();
         dataSet_.first();
+        return true;
+    }
+
+    // A table wider than the paper would lose its right-hand columns, the
+    // print stamp and the page number. Its text is made smaller until it
+    // fits, after asking; a preview shows it as the print would be. When
+    // even the smallest text is too wide, a printer prints nothing and says
+    // why.
+    bool fitTableToPaper() {
+        const int paperWidth = device_.printableSize().width();
+        const auto fits = [&](int width) { return geometry_.x0 + width <= paperWidth; };
+        if (fits(tableWidth())) return true;
+        int size = rowFontSize_;
+        while (size > kSmallestTableFontSize && !fits(tableWidthAt(size)))
+            --size;
+        const bool fitsAtLast = fits(tableWidthAt(size));
+        if (!device_.isPreview()) {
+            if (!fitsAtLast) {
+                dialogs().warning(listCannotFitMessage());
+                return false;
+            }
+            if (!dialogs().askYesNo(listTooWideQuestion())) return false;
+        }
+        rowFontSize_ = size;
+        useRowFont();
+        return true;
+    }
+
+    // The table's width at the current font: the number column and every
+    // visible field among the field count.
+    int tableWidth() const {
+        int width = columnWidth(geometry_.numberDigits);
+        for (int i = 0; i < fieldCount_; ++i) {
+            if (fieldAt(i).visible) width += columnWidth(fieldAt(i).displayWidth);
+        }
+        return width;
+    }
+
+    int tableWidthAt(int fontSize) {
+        device_.setFontSize(fontSize);
+        return tableWidth();
+    }
+
+    // A column `characters` "0"s wide and a millimetre more.
+    int columnWidth(int characters) const {
+        return device_.textWidth(zeros(characters)) + scale_.dx;
     }
 
     void printPage(int page) {
@@ -111,17 +179,16 @@ class ListJob {
         device_.setPenWidth(1);
 
         drawText({g.x0 + g.paddingX, g.y0 + g.paddingY}, QStringLiteral("No."));
-        int c = device_.textWidth(zeros(g.numberDigits)) + scale_.dx;
+        int c = columnWidth(g.numberDigits);
         device_.drawLine({g.x0 + c, g.y0}, {g.x0 + c, bottom});
 
         TableColumns table;
         for (int i = 0; i < fieldCount_; ++i) {
             const FieldDef& field = fieldAt(i);
-            if (!field.visible)
-                continue;
+            if (!field.visible) continue;
             drawText({g.x0 + c + g.paddingX, g.y0 + g.paddingY}, field.displayLabel);
             table.columns.push_back(Column{i, c});
-            c += device_.textWidth(zeros(field.displayWidth)) + scale_.dx;
+            c += columnWidth(field.displayWidth);
             // The last field of the count closes the table with a thick
             // line; when it is hidden, no column gets one.
             device_.setPenWidth(i == fieldCount_ - 1 ? 2 : 1);
@@ -134,7 +201,8 @@ class ListJob {
     void drawHeading(int tableWidth) {
         fitFont(device_, kHeadingMm, scale_);
         const int letter = device_.textWidth(QStringLiteral("W"));
-        const int x = geometry_.x0 + tableWidth / 2 - (letter * cp949ByteLength(options_.heading)) / 2;
+        const int x =
+            geometry_.x0 + tableWidth / 2 - (letter * cp949ByteLength(options_.heading)) / 2;
         drawText({notLeftOfTable(x), options_.topMm * scale_.dy}, options_.heading);
     }
 
@@ -144,7 +212,7 @@ class ListJob {
         const QString stamp = QStringLiteral("출력: ") + isoDate(now.date()) +
                               QStringLiteral("  ") + longTimeText(now.time());
         const int x = geometry_.x0 + tableWidth - 50 * device_.textWidth(QStringLiteral("W"));
-        drawText({notLeftOfTable(x), geometry_.y0 - 4 * scale_.dy}, stamp);
+        drawText(onPaper({notLeftOfTable(x), geometry_.y0 - 4 * scale_.dy}, stamp), stamp);
     }
 
     void drawTitle() {
@@ -175,8 +243,8 @@ class ListJob {
 
     void drawPageNumber(int page, int right) {
         fitFont(device_, kPageNumberMm, scale_);
-        drawText({right, geometry_.belowTableY()},
-                 QStringLiteral("%1/%2").arg(page).arg(geometry_.pageCount));
+        const QString number = QStringLiteral("%1/%2").arg(page).arg(geometry_.pageCount);
+        drawText(onPaper({right, geometry_.belowTableY()}, number), number);
     }
 
     void drawRows(const TableColumns& table) {
@@ -185,8 +253,7 @@ class ListJob {
         for (int i = 0; i < g.rowsPerPage && !dataSet_.eof(); ++i) {
             const int y = g.lineY(i + 1) + g.paddingY;
             ++rowNumber_;
-            if (options_.numberRows != 0)
-                drawRowNumber(y);
+            if (options_.numberRows != 0) drawRowNumber(y);
             for (const Column& column : table.columns) {
                 const QString text =
                     listCellText(fieldAt(column.field), dataSet_.value(column.field));
@@ -214,8 +281,7 @@ class ListJob {
 
     // Each summary row: its first field, 32 blanks and its second field.
     void drawSummary() {
-        if (!options_.summary)
-            return;
+        if (!options_.summary) return;
         Query& summary = *options_.summary;
         struct ClosesQuery {
             Query& query;
@@ -233,8 +299,7 @@ class ListJob {
     }
 
     static QString summaryFieldText(Query& summary, int index) {
-        if (index >= summary.fieldCount())
-            return {};
+        if (index >= summary.fieldCount()) return {};
         return fieldText(summary.fields()[size_t(index)], summary.value(index));
     }
 
@@ -242,14 +307,21 @@ class ListJob {
     // a narrow table they would start left of it, off the paper.
     int notLeftOfTable(int x) const { return std::max(geometry_.x0, x); }
 
+    // The print stamp and the page number always print: a place that would
+    // put the text past the paper's right or bottom edge moves it in.
+    QPoint onPaper(QPoint topLeft, const QString& text) const {
+        const QSize paper = device_.printableSize();
+        return {std::max(0, std::min(topLeft.x(), paper.width() - device_.textWidth(text))),
+                std::max(0, std::min(topLeft.y(), paper.height() - device_.fontHeight()))};
+    }
+
     const FieldDef& fieldAt(int index) const { return dataSet_.fields()[size_t(index)]; }
 
     void useRowFont() { device_.setFontSize(rowFontSize_); }
 
     // An empty text leaves its place blank.
     void drawText(QPoint topLeft, const QString& text) {
-        if (!text.isEmpty())
-            device_.drawText(topLeft, text);
+        if (!text.isEmpty()) device_.drawText(topLeft, text);
     }
 
     PrintDevice& device_;
@@ -268,8 +340,7 @@ void runStep(const Step& step, std::exception_ptr& firstError) {
     try {
         step();
     } catch (...) {
-        if (!firstError)
-            firstError = std::current_exception();
+        if (!firstError) firstError = std::current_exception();
     }
 }
 
@@ -286,30 +357,47 @@ QString listPrintedMessage() {
     return QStringLiteral("프린트를 완료하였습니다...?");
 }
 
-void printList(PrintDevice& device, Query& dataSet, const ListPrintOptions& options) {
+bool printList(PrintDevice& device, Query& dataSet, const ListPrintOptions& options) {
     const PrintDevice::FontSpec savedFont = device.font();
     std::exception_ptr error;
-    runStep([&] { ListJob(device, dataSet, options).run(); }, error);
+    bool printed = false;
+    runStep([&] { printed = ListJob(device, dataSet, options).run(); }, error);
     // The clean-up runs in full even when the job or one of its steps fails.
     runStep([&] { dataSet.first(); }, error);
     runStep([&] { restoreFont(device, savedFont); }, error);
     runStep([&] { device.endJob(); }, error);
     runStep([&] { device.setOrientation(PrintDevice::Orientation::Portrait); }, error);
     // A failed job is not confirmed: the caller's guard shows the error.
-    if (error)
-        std::rethrow_exception(error);
+    if (error) std::rethrow_exception(error);
     // A preview window draws the job again whenever it repaints; only a real
     // print is confirmed.
-    if (!device.isPreview())
-        dialogs().informationYes(listPrintedMessage());
+    if (printed && !device.isPreview()) dialogs().informationYes(listPrintedMessage());
+    return printed;
 }
 
-bool printListWithDialog(Query& dataSet, const ListPrintOptions& options) {
-    return dialogs().print(
-        options.heading, [&dataSet, &options](PrintDevice& device) { printList(device, dataSet, options); });
+namespace {
+PrintDevice::Orientation listOrientation(const ListPrintOptions& options) {
+    return options.orientation == 1 ? PrintDevice::Orientation::Portrait
+                                    : PrintDevice::Orientation::Landscape;
+}
+}  // namespace
+
+bool printListWithDialog(Query& dataSet, const ListPrintOptions& options,
+                         const QString& dialogFailure) {
+    bool printed = false;
+    const Dialogs::PrintRequest request{
+        options.heading, listOrientation(options),
+        [&](PrintDevice& device) { printed = printList(device, dataSet, options); }};
+    printWithDialog(request, dialogFailure);
+    return printed;
 }
 
 void previewList(Query& dataSet, const ListPrintOptions& options) {
-    dialogs().preview(options.heading,
-                      [&dataSet, &options](PrintDevice& device) { printList(device, dataSet, options); });
+    dialogs().preview(
+        {options.heading, listOrientation(options),
+         [&dataSet, &options](PrintDevice& device) { printList(device, dataSet, options); }});
+}
+
+QString printerProblemMessage() {
+    return QStringLiteral("프린터시에 문제가 생겼습니다. 확인후 재시도 하세요 ...!");
 }

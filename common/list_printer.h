@@ -26,20 +26,37 @@ struct ListPrintOptions {
 // their titles taken from the data set's visible fields, the heading, title
 // and print stamp above the table and "page/pages" below it.
 //
+// A table wider than the paper is never printed cut off: the user is asked
+// whether its text may be made smaller to fit, and when even the smallest
+// text is too wide, nothing is printed and the user is told (a preview
+// shows the smaller text without asking). The print stamp and the page
+// number are always placed on the paper.
+//
 // Whatever happens, the data set is back at its first row afterwards, the
 // device's font name and size are restored, the job is ended and the
 // orientation is portrait again. A job that ran to its end on a printer is
 // confirmed with listPrintedMessage(); a preview is not. An error while
 // drawing is passed on to the caller after that clean-up, without the
-// confirmation.
-void printList(PrintDevice& device, Query& dataSet, const ListPrintOptions& options);
+// confirmation. Returns whether the list was printed.
+bool printList(PrintDevice& device, Query& dataSet, const ListPrintOptions& options);
 
-// Prints through the printer dialog (a printer or a PDF file); false when
-// the user cancels the dialog.
-bool printListWithDialog(Query& dataSet, const ListPrintOptions& options);
+// "프린터시에 문제가 생겼습니다. 확인후 재시도 하세요 ...!"
+QString printerProblemMessage();
 
-// Shows the list in a preview window, from which the user may print it.
+// Prints through the printer dialog (a printer or a PDF file), the page
+// turned as the options say. When the dialog itself fails, `dialogFailure`
+// is said and the list is printed on the current printer. Returns whether
+// the list was printed (false when the user cancelled).
+bool printListWithDialog(Query& dataSet, const ListPrintOptions& options,
+                         const QString& dialogFailure = printerProblemMessage());
+
+// Shows the list in a preview window, on the page it prints on, from which
+// the user may print it.
 void previewList(Query& dataSet, const ListPrintOptions& options);
 
 // "프린트를 완료하였습니다...?"
 QString listPrintedMessage();
+// Asked before a table wider than the paper is printed with smaller text.
+QString listTooWideQuestion();
+// Said when even the smallest text is too wide for the paper.
+QString listCannotFitMessage();

@@ -62,7 +62,7 @@ QString maskedDigits(bool negative, QStringView digits, qsizetype minimumDigits,
     return text;
 }
 
-// Delphi-style texts of the values that are not numbers.
+// The texts the number formats give for values that are not numbers.
 QString nonFiniteText(double value) {
     if (std::isnan(value))
         return QStringLiteral("NAN");

@@ -7,8 +7,9 @@ class QtDialogs : public Dialogs {
 public:
     Answer message(Icon icon, const QString& text, Buttons buttons) override;
     void beep() override;
-    bool print(const QString& jobTitle, const PrintJob& job) override;
-    void preview(const QString& jobTitle, const PrintJob& job) override;
+    PrintOutcome print(const PrintRequest& request) override;
+    void printOnCurrentPrinter(const PrintRequest& request) override;
+    void preview(const PrintRequest& request) override;
     QString openFileName(const QString& caption, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& filter) override;
     bool chooseFont(QFont& font) override;

@@ -7,14 +7,19 @@
 
 #include <stdexcept>
 
-QtPrintDevice::QtPrintDevice(QPrinter* printer, bool preview) : printer_(printer), preview_(preview) {}
+QtPrintDevice::QtPrintDevice(QPrinter* printer, bool preview)
+    : printer_(printer), preview_(preview) {}
 
 QtPrintDevice::~QtPrintDevice() {
     if (painter_ && painter_->isActive()) painter_->end();
 }
 
-int QtPrintDevice::dpiX() const { return printer_->logicalDpiX(); }
-int QtPrintDevice::dpiY() const { return printer_->logicalDpiY(); }
+int QtPrintDevice::dpiX() const {
+    return printer_->logicalDpiX();
+}
+int QtPrintDevice::dpiY() const {
+    return printer_->logicalDpiY();
+}
 
 QSize QtPrintDevice::printableSize() const {
     return printer_->pageLayout().paintRectPixels(printer_->resolution()).size();
@@ -38,11 +43,15 @@ void QtPrintDevice::setOrientation(Orientation orientation) {
     // next job.
     if (jobActive()) return;
     printer_->setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
-                                                                      : QPageLayout::Portrait);
+                                                                       : QPageLayout::Portrait);
 }
 
-void QtPrintDevice::setJobTitle(const QString& title) { printer_->setDocName(title); }
-QString QtPrintDevice::jobTitle() const { return printer_->docName(); }
+void QtPrintDevice::setJobTitle(const QString& title) {
+    printer_->setDocName(title);
+}
+QString QtPrintDevice::jobTitle() const {
+    return printer_->docName();
+}
 
 void QtPrintDevice::beginJob() {
     painter_ = std::make_unique<QPainter>();
@@ -50,6 +59,7 @@ void QtPrintDevice::beginJob() {
         painter_.reset();
         throw std::runtime_error("프린터를 시작할 수 없습니다. 프린터 설정을 확인하세요.");
     }
+    jobLayout_ = printer_->pageLayout();
     painter_->setBackgroundMode(Qt::OpaqueMode);
     painter_->setBackground(Qt::white);
     painter_->setBrush(Qt::white);
@@ -58,22 +68,32 @@ void QtPrintDevice::beginJob() {
 }
 
 void QtPrintDevice::endJob() {
-    if (painter_ && painter_->isActive()) painter_->end();
+    const bool wasActive = jobActive();
+    const bool ended = wasActive && painter_->end();
     painter_.reset();
+    // A job the printer system did not take is a failure, never a printed list.
+    if (wasActive && (!ended || printer_->printerState() == QPrinter::Error ||
+                      printer_->printerState() == QPrinter::Aborted)) {
+        throw std::runtime_error("인쇄를 마치지 못했습니다. 프린터를 확인하세요.");
+    }
 }
 
 void QtPrintDevice::newPage() {
     if (!printer_->newPage()) throw std::runtime_error("새 페이지를 시작할 수 없습니다.");
 }
 
-bool QtPrintDevice::jobActive() const { return painter_ && painter_->isActive(); }
+bool QtPrintDevice::jobActive() const {
+    return painter_ && painter_->isActive();
+}
 
 void QtPrintDevice::setFont(const FontSpec& font) {
     font_ = font;
     if (jobActive()) painter_->setFont(qtFont());
 }
 
-int QtPrintDevice::fontHeight() const { return pointsToDots(font_.pointSize, dpiY()); }
+int QtPrintDevice::fontHeight() const {
+    return pointsToDots(font_.pointSize, dpiY());
+}
 
 // Printer fonts are chosen by cell height (ascent plus descent), so the Qt
 // font's pixel size is scaled until its cell matches the wanted height.
@@ -106,7 +126,9 @@ int QtPrintDevice::textWidth(const QString& text) const {
     return QFontMetrics(qtFont(), printer_).horizontalAdvance(text);
 }
 
-void QtPrintDevice::setTextColor(const QColor& color) { textColor_ = color; }
+void QtPrintDevice::setTextColor(const QColor& color) {
+    textColor_ = color;
+}
 
 void QtPrintDevice::setTextBackground(const QColor& color) { textBackground_ = color; }
 

@@ -4,9 +4,11 @@
 
 #include <QFont>
 #include <QHash>
+#include <QPageLayout>
 #include <QPainter>
 
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
@@ -49,6 +51,9 @@ public:
     void drawText(QPoint topLeft, const QString& text) override;
     void drawImage(QPoint corner1, QPoint corner2, const QImage& image) override;
 
+    // The page layout the job's pages were drawn on; none before a job began.
+    std::optional<QPageLayout> jobLayout() const { return jobLayout_; }
+
 private:
     QFont qtFont() const;
     void applyPen();
@@ -60,5 +65,6 @@ private:
     QColor textColor_{Qt::black};
     QColor textBackground_{Qt::white};
     int penWidth_ = 1;
+    std::optional<QPageLayout> jobLayout_;
     mutable QHash<QString, QFont> fontCache_;
 };

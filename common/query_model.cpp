@@ -1,5 +1,6 @@
 #include "common/query_model.h"
 
+#include "common/column_width.h"
 #include "common/number_format.h"
 #include "data/query.h"
 
@@ -90,6 +91,7 @@ void applyDisplayWidths(QTableView* grid, const QueryModel& model, const Query& 
         const int field = model.fieldOfColumn(column);
         const FieldDef& def = query.fields()[static_cast<size_t>(field)];
         const int titleWidth = metrics.horizontalAdvance(def.displayLabel) + 8;
-        grid->setColumnWidth(column, std::max(titleWidth, def.displayWidth * charWidth + 8));
+        const int characters = clampColumnCharacters(def.displayWidth);
+        grid->setColumnWidth(column, std::max(titleWidth, characters * charWidth + 8));
     }
 }

@@ -67,6 +67,19 @@ std::vector<FieldDef> listingGridFields() {
     return fields;
 }
 
+std::vector<FieldDef> listingListFields() {
+    std::vector<FieldDef> fields = listingGridFields();
+    FieldDef leaseEnd;
+    leaseEnd.name = QStringLiteral("Expireday");
+    leaseEnd.displayLabel = QStringLiteral("계약만료");
+    leaseEnd.type = FieldType::Text;
+    leaseEnd.size = 10;
+    leaseEnd.visible = false;
+    leaseEnd.displayWidth = defaultDisplayWidth(leaseEnd);
+    fields.push_back(leaseEnd);
+    return fields;
+}
+
 const QStringList& listingQueryColumns() {
     static const QStringList columns = {
         QStringLiteral("scancode"),  QStringLiteral("cname"),    QStringLiteral("im"),
@@ -80,6 +93,7 @@ const QStringList& listingQueryColumns() {
         QStringLiteral("name"),      QStringLiteral("name1"),    QStringLiteral("duse"),
         QStringLiteral("guse"),      QStringLiteral("tbipumm"),  QStringLiteral("buildname"),
         QStringLiteral("rendmoney"), QStringLiteral("midday"),   QStringLiteral("lastday"),
+        QStringLiteral("expireday"),
     };
     return columns;
 }

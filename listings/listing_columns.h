@@ -10,6 +10,9 @@
 // the persistent fields of its grid, with their titles, default visibility
 // and widths. The client list's matching search selects the same columns.
 
+// The section of the listing list in GridSet.ini.
+inline const QString kListingGridSection = QStringLiteral("BU_LST");
+
 // Number of persistent fields of the listing grid; also the length of the
 // `Visible` key of the grid settings.
 inline constexpr int kListingGridFieldCount = 32;
@@ -19,8 +22,13 @@ inline constexpr int kListingGridFieldCount = 32;
 // and display widths; integers are shown with "###,###" (zero shows blank).
 std::vector<FieldDef> listingGridFields();
 
-// The columns that the listing search selects, in select order (33 names:
-// the grid's fields and gdsecond).
+// The fields of the listing list's query: the grid's fields and, last, the
+// lease end `Expireday` "계약만료", which the list shows while its search
+// reads that date and which the column settings leave alone.
+std::vector<FieldDef> listingListFields();
+
+// The columns that the listing search selects, in select order (34 names:
+// the grid's fields, gdsecond and expireday).
 const QStringList& listingQueryColumns();
 
 // The first lines of the listing search: "select ", then one line per

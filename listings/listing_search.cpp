@@ -138,6 +138,8 @@ QString orderLine(ListingSortOrder order) {
             return QStringLiteral(" order by S.\"cname\"");
         case ListingSortOrder::Addr:
             return QStringLiteral(" order by S.\"addr\"");
+        case ListingSortOrder::ExpireDay:
+            return QStringLiteral(" order by S.\"expireday\", S.\"scancode\"");
         case ListingSortOrder::Scancode:
             break;
     }
@@ -229,8 +231,12 @@ ListingStatement buildListingSearch(const ListingSearchInput& input) {
     addRange(builder, input.gpungRange, kGpung);
     addRange(builder, input.stairRange, kStair);
     addNameAndAddress(builder, input);
-    addFixedEquals(builder, "reqing", input.reqing ? QStringLiteral("Y") : QStringLiteral("N"));
-    addFixedEquals(builder, "kwanggo", input.kwanggo ? QStringLiteral("Y") : QStringLiteral("N"));
+    if (input.reqing)
+        addFixedEquals(builder, "reqing",
+                       *input.reqing ? QStringLiteral("Y") : QStringLiteral("N"));
+    if (input.kwanggo)
+        addFixedEquals(builder, "kwanggo",
+                       *input.kwanggo ? QStringLiteral("Y") : QStringLiteral("N"));
     if (!input.buildname.isEmpty()) addContains(builder, "buildname", "p16", input.buildname);
     if (!input.man.isEmpty()) {
         builder.condition(QStringLiteral("S.\"man\" like :p17"));
@@ -240,11 +246,23 @@ ListingStatement buildListingSearch(const ListingSearchInput& input) {
     return builder.finish(orderLine(input.sortOrder));
 }
 
+ListingSearchInput expiringLeaseInput(const QString& fromDay, const QString& untilDay) {
+    ListingSearchInput input;
+    input.day1 = fromDay;
+    input.day2 = untilDay;
+    input.dateField = ListingDateField::ExpireDay;
+    input.reqing.reset();
+    input.kwanggo.reset();
+    input.sortOrder = ListingSortOrder::ExpireDay;
+    return input;
+}
+
 ListingStatement buildExpiringLeaseSearch(const QString& fromDay, const QString& untilDay) {
-    StatementBuilder builder;
-    builder.condition(QStringLiteral("S.\"expireday\" >= :d1"));
-    builder.param(QStringLiteral("d1"), fromDay);
-    builder.condition(QStringLiteral("S.\"expireday\" <= :d2"));
-    builder.param(QStringLiteral("d2"), untilDay);
-    return builder.finish(QStringLiteral(" order by S.\"expireday\", S.\"scancode\""));
+    return buildListingSearch(expiringLeaseInput(fromDay, untilDay));
+}
+
+bool searchUsesLeaseEnd(const ListingSearchInput& input) {
+    const bool period = !input.day1.isEmpty() || !input.day2.isEmpty();
+    return input.sortOrder == ListingSortOrder::ExpireDay ||
+           (period && input.dateField == ListingDateField::ExpireDay);
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <optional>
 #include <utility>
 
 class Query;
@@ -14,7 +15,7 @@ class Query;
 // benchmark and the tests run the very same statement.
 
 enum class ListingDateField { ExpireDay, InDay };
-enum class ListingSortOrder { Cname, Addr, Scancode };
+enum class ListingSortOrder { Cname, Addr, Scancode, ExpireDay };
 
 // What the search panel holds. The range fields are the masked texts as
 // shown, one character per position and a blank where nothing was typed:
@@ -30,8 +31,10 @@ struct ListingSearchInput {
     QString stairRange;
     QString name1;
     QString addr;
-    bool reqing = true;
-    bool kwanggo = false;
+    // The two flags: "Y" when true, "N" when false; none means either (the
+    // flag is no condition).
+    std::optional<bool> reqing = true;
+    std::optional<bool> kwanggo = false;
     QString buildname;
     QString man;
     QString day1;
@@ -65,10 +68,15 @@ struct ListingStatement {
 // literally.
 ListingStatement buildListingSearch(const ListingSearchInput& input);
 
-// The listings whose lease ends between `fromDay` and `untilDay`, both
-// "YYYY-MM-DD" and inclusive, in the order of the end date, whatever their
-// request and advertisement flags.
+// The search panel as it shows the listings whose lease ends between
+// `fromDay` and `untilDay`, both "YYYY-MM-DD" and inclusive, in the order of
+// the end date, whatever their request and advertisement flags.
+ListingSearchInput expiringLeaseInput(const QString& fromDay, const QString& untilDay);
 ListingStatement buildExpiringLeaseSearch(const QString& fromDay, const QString& untilDay);
+
+// Whether the search reads the lease-end date (a period on 계약만료일 or the
+// order of that date), so that the list shows that column.
+bool searchUsesLeaseEnd(const ListingSearchInput& input);
 
 // Characters `start` (1-based) to `start + length - 1` of a masked text,
 // trimmed; empty when the text is shorter.

@@ -62,7 +62,7 @@ private:
 };
 }  // namespace
 
-TFMbu_cod::TFMbu_cod(QWidget* parent) : QDialog(parent) {
+TFMbu_cod::TFMbu_cod(QWidget* parent) : TaskForm(parent) {
     setWindowTitle(kCaption);
     setFont(QFont(QStringLiteral("굴림체"), 10));
     buildControls();
@@ -208,6 +208,19 @@ void TFMbu_cod::loadList() {
     }
 }
 
+// The code the list has selected; none after a delete or in an empty list.
+// "수정" and "삭제" act on it alone, never on a row the list merely moved to.
+QListWidgetItem* TFMbu_cod::selectedCode() const {
+    QListWidgetItem* item = ListBox1->currentItem();
+    return item && item->isSelected() ? item : nullptr;
+}
+
+void TFMbu_cod::selectNothing() {
+    ListBox1->setCurrentRow(-1);
+    ListBox1->clearSelection();
+    EDcode->clear();
+}
+
 void TFMbu_cod::showCount() {
     LBreccount->setText(QStringLiteral("(%1 건)").arg(ListBox1->count()));
 }
@@ -258,14 +271,17 @@ void TFMbu_cod::addCode() {
             break;
     }
     ListBox1->addItem(code);
+    // The entry and the list agree: the new code is the selected one.
+    ListBox1->setCurrentRow(ListBox1->count() - 1);
     showCount();
     PNmsg->setText(kAdded);
 }
 
 void TFMbu_cod::changeCode() {
-    const int row = ListBox1->currentRow();
-    if (ListBox1->count() == 0 || row < 0) return;
-    const QString oldCode = ListBox1->item(row)->text();
+    QListWidgetItem* selected = selectedCode();
+    if (!selected) return;
+    const int row = ListBox1->row(selected);
+    const QString oldCode = selected->text();
     const QString newCode = EDcode->text();
     CodeCatalogue::ChangeResult result;
     {
@@ -288,8 +304,8 @@ void TFMbu_cod::changeCode() {
 }
 
 void TFMbu_cod::deleteCode() {
-    const QListWidgetItem* item = ListBox1->currentItem();
-    if (ListBox1->count() == 0 || !item) return;
+    const QListWidgetItem* item = selectedCode();
+    if (!item) return;
     const QString code = item->text();
     switch (codeUsage(QRsrc, currentCategory(), code)) {
         case CodeUsage::InUse:
@@ -304,6 +320,9 @@ void TFMbu_cod::deleteCode() {
     if (catalogue_.remove(currentCategory(), code)) {
         PNmsg->setText(kDeleted);
         delete ListBox1->takeItem(ListBox1->row(item));
+        // The list would move on to a neighbour while the entry still held
+        // the deleted code; a later "수정" would rename that neighbour.
+        selectNothing();
     }
     showCount();
     BTdel->setEnabled(false);

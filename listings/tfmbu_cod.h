@@ -1,14 +1,15 @@
 #pragma once
 
+#include "common/task_form.h"
 #include "data/query.h"
 #include "listings/code_catalogue.h"
 
-#include <QDialog>
 
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -20,7 +21,7 @@ class QRadioButton;
 // A changed code is carried into the listings and requests that use it, with
 // the progress panel PNgage showing meanwhile; a code still in use cannot be
 // deleted.
-class TFMbu_cod : public QDialog {
+class TFMbu_cod : public TaskForm {
     Q_OBJECT
 public:
     explicit TFMbu_cod(QWidget* parent = nullptr);
@@ -40,6 +41,8 @@ private:
     CodeCategory currentCategory() const;
     void categoryClicked(QRadioButton* button);
     void loadList();
+    QListWidgetItem* selectedCode() const;
+    void selectNothing();
     void showCount();
     void showCategoryMessage();
     void listClicked();

@@ -4,6 +4,7 @@
 #include "common/dates.h"
 #include "common/dialogs.h"
 #include "common/focus_keys.h"
+#include "common/form_keys.h"
 #include "common/input_checks.h"
 #include "common/number_format.h"
 #include "data/table.h"
@@ -72,7 +73,7 @@ class WaitCursor {
 
 }  // namespace
 
-TFMbu_imd::TFMbu_imd(QWidget* parent) : QDialog(parent) {
+TFMbu_imd::TFMbu_imd(QWidget* parent) : TaskForm(parent) {
     setObjectName(QStringLiteral("TFMbu_imd"));
     buildForm();
     connectControls();
@@ -121,6 +122,8 @@ void TFMbu_imd::installFieldHandling() {
             break;
     }
     FocusKeys::install(keyed, true);
+    makeMemo(Memo1);
+    makeMemo(Memo2);
     for (QPushButton* button : {BTinp, BTmod, BTdel, BTquit, BTcode, BTpictInp}) {
         button->installEventFilter(this);
     }

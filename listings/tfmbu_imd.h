@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/task_form.h"
 #include "listings/listing_record.h"
 
-#include <QDialog>
 #include <QHash>
 #include <QPointer>
 
@@ -25,7 +25,7 @@ class QStatusBar;
 // The opener sets `entryMode` (1 new, 2 change or delete, 4 view) and, for
 // modes 2 and 4, the listing number `scancode`, then calls exec(). After it
 // closes, `deleted` tells whether the listing was deleted.
-class TFMbu_imd : public QDialog {
+class TFMbu_imd : public TaskForm {
     Q_OBJECT
   public:
     explicit TFMbu_imd(QWidget* parent = nullptr);

@@ -7,10 +7,12 @@
 #include "common/focus_keys.h"
 #include "common/list_printer.h"
 #include "common/query_model.h"
+#include "common/record_navigator.h"
 #include "common/store_helpers.h"
 #include "data/batch_copy.h"
+#include "data/store_error.h"
 #include "data/table.h"
-#include "listings/grid_settings.h"
+#include "common/grid_settings.h"
 #include "listings/listing_columns.h"
 #include "listings/listing_reports.h"
 #include "listings/tfmbu_cod.h"
@@ -24,6 +26,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,11 +65,11 @@ private:
 
 }  // namespace
 
-TFMbu_lst::TFMbu_lst(QWidget* parent) : QDialog(parent) {
+TFMbu_lst::TFMbu_lst(QWidget* parent) : TaskForm(parent) {
     setObjectName(QStringLiteral("FMbu_lst"));
     setWindowTitle(QStringLiteral("매물관리"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
-    QRbudong.setPersistentFields(listingGridFields());
+    QRbudong.setPersistentFields(listingListFields());
     buildForm();
     connectControls();
     installFieldHandling();
@@ -103,15 +106,21 @@ void TFMbu_lst::connectControls() {
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { showSelectionCount(); });
 
-    const auto navigate = [this](const char* name, auto target) {
-        auto* move = DBNavigator1->findChild<QToolButton*>(QString::fromLatin1(name));
-        connect(move, &QToolButton::clicked, this,
-                guarded([this, target] { moveGridRow(target()); }));
-    };
-    navigate("NVfirst", [] { return 0; });
-    navigate("NVprior", [this] { return currentRow() - 1; });
-    navigate("NVnext", [this] { return currentRow() + 1; });
-    navigate("NVlast", [this] { return model_->rowCount() - 1; });
+    // Any condition the user changes ends the expiring-leases search.
+    for (QLineEdit* field : {EDcname1, EDtotalm, EDname1, EDaddr, EDdpung, EDgpung, EDstair,
+                             EDbuildname, EDday1, EDday2, EDman})
+        connect(field, &QLineEdit::textEdited, this, [this] { conditionChanged(); });
+    for (QComboBox* box : {CBim, CBcname})
+        connect(box, &QComboBox::activated, this, [this] { conditionChanged(); });
+    const QList<QAbstractButton*> choices{RBexpireday, RBinday, RBcname,  RBadd,
+                                          RBscancode,  CKBreqing, CKBkwanggo};
+    for (QAbstractButton* button : choices)
+        connect(button, &QAbstractButton::clicked, this, [this] { conditionChanged(); });
+    // A flag shown as "either" becomes a plain ticked box when clicked.
+    for (QCheckBox* flag : {CKBreqing, CKBkwanggo})
+        connect(flag, &QCheckBox::clicked, flag, [flag] { flag->setTristate(false); });
+
+    DBNavigator1->attach(DBGrid1);
 }
 
 void TFMbu_lst::installFieldHandling() {
@@ -164,7 +173,7 @@ void TFMbu_lst::formActivate() {
     }
     runGuarded([this] { fillClassificationList(); });
     runGuarded([this] { applyColumnSettings(); });
-    runGuarded([this] { runCurrentSearch(); });
+    runGuarded([this] { search(); });
     CBim->setVisible(true);
     CBcname->setVisible(true);
 }
@@ -172,35 +181,33 @@ void TFMbu_lst::formActivate() {
 void TFMbu_lst::showExpiringLeases(int days) {
     expiringDays_ = std::max(1, days);
     const QDate today = appClock().today();
-    EDday1->setText(isoDate(today));
-    EDday2->setText(isoDate(today.addDays(expiringDays_)));
+    const ListingSearchInput preset =
+        expiringLeaseInput(isoDate(today), isoDate(today.addDays(expiringDays_)));
+    EDday1->setText(preset.day1);
+    EDday2->setText(preset.day2);
     RBexpireday->setChecked(true);
-    if (shown_) runGuarded([this] { runCurrentSearch(); });
-}
-
-ListingStatement TFMbu_lst::expiringLeaseStatement() {
-    const QDate today = appClock().today();
-    const QString from = isoDate(today);
-    const QString until = isoDate(today.addDays(expiringDays_));
-    StatusMode->setText(
-        QStringLiteral("계약만료 예정 물건: %1 ~ %2 (의뢰중·광고중 여부와 관계없이 모두)")
-            .arg(from, until));
-    StatusMode->show();
-    return buildExpiringLeaseSearch(from, until);
-}
-
-void TFMbu_lst::runCurrentSearch() {
-    if (showsExpiringLeases()) {
-        runStatement(expiringLeaseStatement());
-    } else {
-        runStatement(buildListingSearch(searchInput()));
+    for (QCheckBox* flag : {CKBreqing, CKBkwanggo}) {
+        flag->setTristate(true);
+        flag->setCheckState(Qt::PartiallyChecked);
     }
+    RBexpireSort->setVisible(true);
+    RBexpireSort->setChecked(true);
+    StatusMode->setText(
+        QStringLiteral("계약만료 예정 물건: %1 ~ %2 (의뢰중·광고중 여부와 관계없이 모두, 만료일순)")
+            .arg(preset.day1, preset.day2));
+    StatusMode->show();
+    if (shown_) runGuarded([this] { search(); });
+}
+
+void TFMbu_lst::conditionChanged() {
+    if (!RBexpireSort->isChecked()) RBexpireSort->setVisible(false);
+    if (!showsExpiringLeases()) return;
+    expiringDays_ = 0;
+    StatusMode->hide();
 }
 
 void TFMbu_lst::search() {
-    expiringDays_ = 0;
-    StatusMode->hide();
-    runStatement(buildListingSearch(searchInput()));
+    runSearch(searchInput());
 }
 
 ListingSearchInput TFMbu_lst::searchInput() const {
@@ -214,41 +221,78 @@ ListingSearchInput TFMbu_lst::searchInput() const {
     input.stairRange = maskedText(EDstair);
     input.name1 = EDname1->text();
     input.addr = EDaddr->text();
-    input.reqing = CKBreqing->isChecked();
-    input.kwanggo = CKBkwanggo->isChecked();
+    // A flag shown as "either" is no condition.
+    const auto flag = [](const QCheckBox* box) -> std::optional<bool> {
+        if (box->checkState() == Qt::PartiallyChecked) return std::nullopt;
+        return box->isChecked();
+    };
+    input.reqing = flag(CKBreqing);
+    input.kwanggo = flag(CKBkwanggo);
     input.buildname = EDbuildname->text();
     input.man = EDman->text();
     input.day1 = EDday1->text();
     input.day2 = EDday2->text();
     input.dateField = RBinday->isChecked() ? ListingDateField::InDay : ListingDateField::ExpireDay;
-    input.sortOrder = RBcname->isChecked() ? ListingSortOrder::Cname
-                      : RBadd->isChecked() ? ListingSortOrder::Addr
-                                           : ListingSortOrder::Scancode;
+    input.sortOrder = RBcname->isChecked()        ? ListingSortOrder::Cname
+                      : RBadd->isChecked()        ? ListingSortOrder::Addr
+                      : RBexpireSort->isChecked() ? ListingSortOrder::ExpireDay
+                                                  : ListingSortOrder::Scancode;
     return input;
 }
 
-void TFMbu_lst::runStatement(const ListingStatement& statement) {
+void TFMbu_lst::runSearch(const ListingSearchInput& input) {
+    const ListingStatement statement = buildListingSearch(input);
     if (!statement.ok()) {
         // Nothing is searched: the list keeps showing the last result.
         dialogs().information(statement.refusal);
         if (auto* field = findChild<QLineEdit*>(statement.refusedField)) field->setFocus();
         return;
     }
+    const ListingStatement shown = shownStatement_;
+    const bool leaseEndShown = QRbudong.field(QStringLiteral("Expireday")).visible;
+    const int row = currentRow();
     model_->suspend();
     statement.applyTo(QRbudong);
-    showResult(openWithRetry(QRbudong));
+    if (!openWithRetry(QRbudong)) {
+        QRbudong.field(QStringLiteral("Expireday")).visible = leaseEndShown;
+        keepShownResult(shown, row);
+        return;
+    }
+    shownStatement_ = statement;
+    QRbudong.field(QStringLiteral("Expireday")).visible = searchUsesLeaseEnd(input);
+    showResult();
 }
 
-void TFMbu_lst::showResult(bool opened) {
-    const int rows = opened ? QRbudong.recordCount() : 0;
-    if (opened) StatusCount->setText(QStringLiteral("검색대상: ") + QString::number(rows));
+// The user gave up the search when the store could not answer it: the grid
+// shows again the rows it showed, on the same row, with the buttons and the
+// count as they were.
+void TFMbu_lst::keepShownResult(const ListingStatement& shown, int row) {
+    if (!shown.lines.isEmpty()) {
+        shown.applyTo(QRbudong);
+        try {
+            QRbudong.open();
+        } catch (const StoreError&) {
+            // The store no longer gives even those rows; the grid stays empty.
+        }
+    }
+    shownStatement_ = QRbudong.isOpen() ? shown : ListingStatement{};
+    applyGridColumns();
+    const int rows = QRbudong.isOpen() ? QRbudong.recordCount() : 0;
+    for (QPushButton* b : {BTmod, BTdel, BTprint, BTpreview, BTprint1, BTcontract, BTallprt, BTpict})
+        b->setEnabled(rows > 0);
+    if (row >= 0 && row < rows) moveGridRow(row);
+    showSelectionCount();
+}
+
+void TFMbu_lst::showResult() {
+    const int rows = QRbudong.recordCount();
+    StatusCount->setText(QStringLiteral("검색대상: ") + QString::number(rows));
     applyGridColumns();
     for (QPushButton* b :
          {BTmod, BTdel, BTprint, BTpreview, BTprint1, BTcontract, BTallprt, BTpict}) {
         b->setEnabled(rows > 0);
     }
     showSelectionCount();
-    if (!opened) return;
     if (rows > 0)
         DBGrid1->selectionModel()->setCurrentIndex(model_->index(0, 0),
                                                    QItemSelectionModel::NoUpdate);
@@ -283,10 +327,26 @@ void TFMbu_lst::applyGridColumns() {
     const int row = currentRow();
     model_->refresh();
     applyDisplayWidths(DBGrid1, *model_, QRbudong);
+    placeLeaseEndColumn();
     if (row >= 0 && row < model_->rowCount()) {
         DBGrid1->selectionModel()->setCurrentIndex(model_->index(row, 0),
                                                    QItemSelectionModel::NoUpdate);
     }
+}
+
+// The lease-end column, when shown, stands right after 접수일 (or first),
+// where the eye looks for dates.
+void TFMbu_lst::placeLeaseEndColumn() {
+    QHeaderView* header = DBGrid1->horizontalHeader();
+    // Columns in field order first, however an earlier search left them.
+    for (int logical = 0; logical < header->count(); ++logical) {
+        if (header->visualIndex(logical) != logical)
+            header->moveSection(header->visualIndex(logical), logical);
+    }
+    const int column = model_->columnOfField(QRbudong.fieldIndex(QStringLiteral("Expireday")));
+    if (column < 0) return;
+    const int inDay = model_->columnOfField(QRbudong.fieldIndex(QStringLiteral("Inday")));
+    header->moveSection(header->visualIndex(column), inDay < 0 ? 0 : inDay + 1);
 }
 
 void TFMbu_lst::showSelectionCount() {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "common/task_form.h"
 #include "data/query.h"
 #include "listings/listing_search.h"
 
-#include <QDialog>
 #include <QList>
 #include <QPointer>
 
@@ -19,6 +19,7 @@ class QStatusBar;
 class QTableView;
 class QToolButton;
 class QueryModel;
+class RecordNavigator;
 
 // The listing management list "매물관리": the broker's working list of
 // listings. The search panel's conditions select rows of BUDONG.DB into the
@@ -26,25 +27,28 @@ class QueryModel;
 // delete or view a listing, prints the result as a ruled list, copies it for
 // the full listing report and sets which columns the grid shows.
 //
-// The main window may open it in the expiring-leases mode with
-// showExpiringLeases() before exec(): the list then shows the listings whose
-// lease ends within the coming days, whatever their request and
-// advertisement flags, until the user searches with "검색".
-class TFMbu_lst : public QDialog {
+// The main window may open it on the expiring leases with
+// showExpiringLeases() before exec(): the search panel then says that
+// search (the period on 계약만료일, both flags "either", the order 만료일순),
+// the grid shows the lease-end column, and "검색" repeats it until the user
+// changes a condition.
+class TFMbu_lst : public TaskForm {
     Q_OBJECT
 public:
     explicit TFMbu_lst(QWidget* parent = nullptr);
     ~TFMbu_lst() override;
 
-    // Shows the listings whose `expireday` lies between today and today +
-    // `days`, both included, in the order of that date.
+    // Sets the panel to the listings whose `expireday` lies between today
+    // and today + `days`, both included, in the order of that date, and
+    // searches when the form is shown.
     void showExpiringLeases(int days = 30);
+    // Whether the panel still holds that search untouched.
     bool showsExpiringLeases() const { return expiringDays_ > 0; }
 
     // Work done whenever the form becomes active: on its first show and
     // after each form it opened has closed.
     void formActivate();
-    // Runs the search of the panel ("검색"); leaves the expiring-leases mode.
+    // Runs the search of the panel ("검색").
     void search();
 
     // The search panel's inputs as they stand.
@@ -74,12 +78,13 @@ public:
     QRadioButton* RBcname = nullptr;
     QRadioButton* RBadd = nullptr;
     QRadioButton* RBscancode = nullptr;
+    QRadioButton* RBexpireSort = nullptr;  // "만료일순", offered with the expiring leases
 
     // Bar under the panel.
     QLineEdit* EDman = nullptr;
     QCheckBox* CKBkwanggo = nullptr;
     QCheckBox* CKBreqing = nullptr;
-    QFrame* DBNavigator1 = nullptr;
+    RecordNavigator* DBNavigator1 = nullptr;
     QPushButton* BTpict = nullptr;
 
     QTableView* DBGrid1 = nullptr;
@@ -127,10 +132,11 @@ private:
     void placeOverlayPanels();
 
     // Searching.
-    void runCurrentSearch();
-    ListingStatement expiringLeaseStatement();
-    void runStatement(const ListingStatement& statement);
-    void showResult(bool opened);
+    void runSearch(const ListingSearchInput& input);
+    void showResult();
+    void keepShownResult(const ListingStatement& shown, int row);
+    void conditionChanged();
+    void placeLeaseEndColumn();
     void fillClassificationList();
     void applyColumnSettings();
     void applyGridColumns();
@@ -163,6 +169,7 @@ private:
     bool shown_ = false;
     bool deletionFlag_ = false;
     int expiringDays_ = 0;
+    ListingStatement shownStatement_;  // the search whose rows the grid shows
     QList<QPointer<QCheckBox>> gridSetBoxes_;
     QList<QPointer<QLineEdit>> gridSetWidths_;
 };

@@ -6,7 +6,7 @@
 
 #include "common/dialogs.h"
 #include "common/input_checks.h"
-#include "listings/grid_settings.h"
+#include "common/grid_settings.h"
 #include "listings/listing_columns.h"
 
 #include <QCheckBox>
@@ -48,8 +48,9 @@ void TFMbu_lst::openGridSettings() {
         width->setObjectName(QStringLiteral("EDgridSet%1").arg(i));
         width->setFont(small);
         width->setGeometry(cell.x() + kWidthLeft, cell.y(), kWidthFieldWidth, kFieldHeight);
+        // 1 to 999 characters (common/column_width.h).
         width->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[0-9]{0,3}")), width));
+            QRegularExpression(QStringLiteral("[1-9][0-9]{0,2}")), width));
         connect(width, &QLineEdit::textChanged, this, [this, width] { widthFieldChanged(width); });
         box->show();
         width->show();

@@ -6,6 +6,7 @@
 
 #include "common/cp949.h"
 #include "common/query_model.h"
+#include "common/record_navigator.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -146,14 +147,16 @@ QFrame* TFMbu_lst::buildSearchPanel() {
     RBadd = named(new QRadioButton(QStringLiteral("주소순"), PNsearch), "RBadd");
     RBscancode = named(new QRadioButton(QStringLiteral("등록순"), PNsearch), "RBscancode");
     RBscancode->setChecked(true);
+    RBexpireSort = named(new QRadioButton(QStringLiteral("만료일순"), PNsearch), "RBexpireSort");
+    RBexpireSort->setVisible(false);
     sortGroup_ = new QButtonGroup(this);
-    for (QRadioButton* rb : {RBcname, RBadd, RBscancode})
+    for (QRadioButton* rb : {RBcname, RBadd, RBscancode, RBexpireSort})
         sortGroup_->addButton(rb);
     auto* sorts = new QHBoxLayout;
     sorts->setSpacing(4);
     sorts->addStretch(1);
     sorts->addWidget(new QLabel(QStringLiteral("정렬:"), PNsearch));
-    for (QRadioButton* rb : {RBcname, RBadd, RBscancode})
+    for (QRadioButton* rb : {RBcname, RBadd, RBscancode, RBexpireSort})
         sorts->addWidget(rb);
     grid->addLayout(sorts, 2, 7, 1, 4);
 
@@ -183,25 +186,7 @@ QWidget* TFMbu_lst::buildFilterBar() {
     row->addWidget(CKBreqing);
     row->addStretch(1);
 
-    DBNavigator1 = named(new QFrame(bar), "DBNavigator1");
-    auto* navigator = new QHBoxLayout(DBNavigator1);
-    navigator->setContentsMargins(0, 0, 0, 0);
-    navigator->setSpacing(1);
-    const struct {
-        const char* name;
-        const char* text;
-        const char* hint;
-    } moves[] = {{"NVfirst", "|◀", "처음"},
-                 {"NVprior", "◀", "이전"},
-                 {"NVnext", "▶", "다음"},
-                 {"NVlast", "▶|", "마지막"}};
-    for (const auto& move : moves) {
-        auto* b = named(new QToolButton(DBNavigator1), move.name);
-        b->setText(QString::fromUtf8(move.text));
-        b->setToolTip(QString::fromUtf8(move.hint));
-        b->setFixedWidth(30);
-        navigator->addWidget(b);
-    }
+    DBNavigator1 = named(new RecordNavigator(bar), "DBNavigator1");
     row->addWidget(DBNavigator1);
     BTpict = button(bar, "BTpict", QStringLiteral("사진관리"));
     row->addWidget(BTpict);

@@ -7,7 +7,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
 
@@ -33,9 +32,11 @@ QLabel* coloured(QWidget* parent, const QString& text, const QColor& colour) {
 
 }  // namespace
 
-TFMdisp::TFMdisp(QWidget* parent) : QDialog(parent) {
+TFMdisp::TFMdisp(QWidget* parent) : TaskForm(parent) {
     setObjectName(QStringLiteral("FMdisp"));
     setWindowTitle(QStringLiteral("물건 디스플레이"));
+    // Nothing is typed here: Esc closes the display.
+    setEscapeCancels();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kTickMs);
@@ -112,7 +113,7 @@ void TFMdisp::buildForm() {
 }
 
 void TFMdisp::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    TaskForm::showEvent(event);
     if (shown_) return;
     shown_ = true;
     runGuarded([this] { formActivate(); });
@@ -167,14 +168,6 @@ void TFMdisp::showListing() {
     }
 }
 
-void TFMdisp::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void TFMdisp::stop() {
     Timer1->stop();
     if (TBbudong.isOpen()) TBbudong.close();
@@ -182,10 +175,10 @@ void TFMdisp::stop() {
 
 void TFMdisp::closeEvent(QCloseEvent* event) {
     stop();
-    QDialog::closeEvent(event);
+    TaskForm::closeEvent(event);
 }
 
 void TFMdisp::done(int result) {
     stop();
-    QDialog::done(result);
+    TaskForm::done(result);
 }

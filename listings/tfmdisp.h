@@ -2,7 +2,7 @@
 
 #include "data/table.h"
 
-#include <QDialog>
+#include "common/task_form.h"
 
 #include <array>
 
@@ -14,7 +14,7 @@ class PictureView;
 // facing customers. It shows one listing of BUDONG.DB in large type and
 // moves to the next every ten seconds, through every listing in key order
 // and round again. Esc closes it.
-class TFMdisp : public QDialog {
+class TFMdisp : public TaskForm {
     Q_OBJECT
 public:
     explicit TFMdisp(QWidget* parent = nullptr);
@@ -56,7 +56,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void done(int result) override;
 

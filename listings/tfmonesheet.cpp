@@ -4,6 +4,7 @@
 #include "common/cp949.h"
 #include "common/dialogs.h"
 #include "common/focus_keys.h"
+#include "common/form_keys.h"
 #include "common/mm_scale.h"
 #include "common/print_device.h"
 #include "data/table.h"
@@ -22,6 +23,10 @@
 namespace {
 
 const QString kCaption = QStringLiteral("물건카드");
+// Said when the printer dialog itself fails; the card then goes to the
+// current printer.
+const QString kPrinterTrouble =
+    QStringLiteral("프린터시에 문제가 생겼습니다. 확인후 재시도 하세요 ...!");
 
 template <typename Widget>
 Widget* named(Widget* widget, const char* name) {
@@ -39,7 +44,7 @@ QImage printedPhoto(const QString& path, const PrintDevice& device) {
 
 }  // namespace
 
-TFMoneSheet::TFMoneSheet(QWidget* parent) : QDialog(parent) {
+TFMoneSheet::TFMoneSheet(QWidget* parent) : TaskForm(parent) {
     setObjectName(QStringLiteral("FMoneSheet"));
     setWindowTitle(kCaption);
     setFont(QFont(QStringLiteral("굴림체"), 10));
@@ -85,7 +90,7 @@ void TFMoneSheet::buildForm() {
     EDtmprice = field("EDtmprice", 0);
     EDmpricepp = field("EDmpricepp", 0);
     Memo1 = named(new QPlainTextEdit(this), "Memo1");
-    Memo1->setTabChangesFocus(true);
+    makeMemo(Memo1);
     Memo1->setFixedHeight(90);
 
     auto* grid = new QGridLayout;
@@ -133,7 +138,7 @@ void TFMoneSheet::buildForm() {
 }
 
 void TFMoneSheet::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    TaskForm::showEvent(event);
     if (shown_) return;
     shown_ = true;
     runGuarded([this] { formActivate(); });
@@ -176,10 +181,12 @@ PropertyCardText TFMoneSheet::cardText() const {
 void TFMoneSheet::print() {
     const PropertyCardText card = cardText();
     const QString photo = LBfileName->text();
-    const bool printed = dialogs().print(kCaption, [&card, &photo](PrintDevice& device) {
-        printPropertyCard(device, card, printedPhoto(photo, device));
-    });
-    // Only a card that went to the printer is confirmed; a failure was
+    const Dialogs::PrintRequest request{
+        kCaption, PrintDevice::Orientation::Portrait, [&card, &photo](PrintDevice& device) {
+            printPropertyCard(device, card, printedPhoto(photo, device));
+        }};
+    // Only a card that went to a printer is confirmed; a failed job was
     // shown by the action's guard and never gets here.
-    if (printed) dialogs().informationYes(QStringLiteral("프린트를 완료하였습니다...?"));
+    if (printWithDialog(request, kPrinterTrouble) != Dialogs::PrintOutcome::Cancelled)
+        dialogs().informationYes(QStringLiteral("프린트를 완료하였습니다...?"));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "common/task_form.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,7 +14,7 @@ struct PropertyCardText;
 // LBfileName and the listing's number in LBscancode before exec(). The user
 // may add to or change the texts before printing; nothing typed here is
 // stored.
-class TFMoneSheet : public QDialog {
+class TFMoneSheet : public TaskForm {
     Q_OBJECT
 public:
     explicit TFMoneSheet(QWidget* parent = nullptr);

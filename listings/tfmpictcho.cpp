@@ -4,6 +4,7 @@
 #include "common/cp949.h"
 #include "common/dialogs.h"
 #include "common/focus_keys.h"
+#include "common/shared_values.h"
 #include "common/wait_cursor.h"
 #include "imaging/picture_view.h"
 #include "listings/photo_folder.h"
@@ -54,7 +55,7 @@ bool sameFile(const QString& a, const QString& b) {
 
 }  // namespace
 
-TFMpictCho::TFMpictCho(QWidget* parent) : QDialog(parent) {
+TFMpictCho::TFMpictCho(QWidget* parent) : TaskForm(parent) {
     setObjectName(QStringLiteral("FMpictCho"));
     setWindowTitle(QStringLiteral("사진 붙이기"));
     setFont(QFont(QStringLiteral("굴림체"), 10));
@@ -240,6 +241,6 @@ void TFMpictCho::attachSelected() {
         const WaitCursor hourglass;
         attachPhoto(source, name, copy, scanbud, EDremark->text());
     }
-    photoChanged = true;
+    sharedValues().photoChanged = true;
     dialogs().beep();
 }

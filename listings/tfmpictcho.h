@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "common/task_form.h"
 
 class QFileSystemModel;
 class QLabel;
@@ -16,7 +16,7 @@ class PictureView;
 // copies the file into PICT/ and attaches it to the listing in LBscanBud (an
 // empty LBscanBud copies only). It stays open for further photos. Browsing
 // never changes the program's current directory.
-class TFMpictCho : public QDialog {
+class TFMpictCho : public TaskForm {
     Q_OBJECT
 public:
     explicit TFMpictCho(QWidget* parent = nullptr);
@@ -28,9 +28,6 @@ public:
     bool selectFile(const QString& fileName);
     // "  사진 붙이기".
     void attachSelected();
-
-    // Set when a photo was attached or copied.
-    bool photoChanged = false;
 
     QLabel* LBscanBud = nullptr;
     QTreeView* DirectoryListBox1 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "common/action_guard.h"
 #include "common/dialogs.h"
+#include "common/shared_values.h"
 #include "common/wait_cursor.h"
 #include "imaging/picture_view.h"
 #include "imaging/thumbnails.h"
@@ -25,9 +26,11 @@ Widget* named(Widget* widget, const QString& name) {
 
 }  // namespace
 
-TFMpictMan::TFMpictMan(QWidget* parent) : QDialog(parent) {
+TFMpictMan::TFMpictMan(QWidget* parent) : TaskForm(parent) {
     setObjectName(QStringLiteral("FMpictMan"));
     setWindowTitle(QStringLiteral("사진관리"));
+    // Nothing is typed here: Esc closes the form.
+    setEscapeCancels();
     setFont(QFont(QStringLiteral("굴림체"), 10));
     buildForm();
     for (size_t i = 0; i < thumbnails.size(); ++i) {
@@ -108,7 +111,7 @@ void TFMpictMan::buildForm() {
 }
 
 void TFMpictMan::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    TaskForm::showEvent(event);
     if (shown_) return;
     shown_ = true;
     runGuarded([this] { refresh(); });
@@ -116,6 +119,7 @@ void TFMpictMan::showEvent(QShowEvent* event) {
 
 void TFMpictMan::refresh() {
     const WaitCursor hourglass;
+    sharedValues().photoChanged = false;
     entries_.clear();
     selected_ = 0;
     Label1->clear();
@@ -164,14 +168,12 @@ void TFMpictMan::selectPhoto(int number) {
 }
 
 void TFMpictMan::addPhotos() {
-    bool changed = false;
     {
         TFMpictCho chooser(this);
         chooser.LBscanBud->setText(LBscanBud->text());
         chooser.exec();
-        changed = chooser.photoChanged;
     }
-    if (changed) refresh();
+    if (sharedValues().photoChanged) refresh();
 }
 
 void TFMpictMan::deleteSelected() {

@@ -2,7 +2,7 @@
 
 #include "listings/photo_store.h"
 
-#include <QDialog>
+#include "common/task_form.h"
 
 #include <array>
 #include <vector>
@@ -15,7 +15,7 @@ class PictureView;
 // thumbnails and one large view, with adding (through the photo chooser),
 // deleting, and the property card of the selected photo. The listing list
 // sets the listing's number in LBscanBud before exec().
-class TFMpictMan : public QDialog {
+class TFMpictMan : public TaskForm {
     Q_OBJECT
 public:
     explicit TFMpictMan(QWidget* parent = nullptr);

@@ -12,8 +12,8 @@ bool previewReport(const Report& report, const ReportRows& rows) {
         dialogs().information(emptyReportMessage());
         return false;
     }
-    dialogs().preview(report.title, [&report, &rows](PrintDevice& device) {
-        renderReport(device, report, rows);
-    });
+    dialogs().preview(
+        {report.title, report.page.orientation,
+         [&report, &rows](PrintDevice& device) { renderReport(device, report, rows); }});
     return true;
 }

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   xvfb xauth poppler-utils
   fonts-nanum fonts-noto-cjk
+  qt6-translations-l10n
 )
 
 missing=()

@@ -4,7 +4,9 @@
 #include "tools/month_navigation.h"
 
 MonthCalendarDialog::MonthCalendarDialog(QWidget* parent)
-    : QDialog(parent), navigator_(new MonthNavigator(this)) {
+    : TaskForm(parent), navigator_(new MonthNavigator(this)) {
+    // A look-up: Esc cancels it, nothing typed is lost.
+    setEscapeCancels();
     BTyearP = navigator_->BTyearP;
     BTyearN = navigator_->BTyearN;
     LByear = navigator_->LByear;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "common/task_form.h"
 
 class MonthNavigator;
 class QCalendarWidget;
@@ -11,7 +11,7 @@ class QPushButton;
 // A calendar form: the year and month controls and the calendar they steer,
 // made by a MonthNavigator and starting at today. The period selection and
 // the calendar picker add their own buttons.
-class MonthCalendarDialog : public QDialog {
+class MonthCalendarDialog : public TaskForm {
     Q_OBJECT
 public:
     explicit MonthCalendarDialog(QWidget* parent);

@@ -18,7 +18,9 @@ namespace {
 const QString kChosenCaption = QStringLiteral("!");
 }  // namespace
 
-TFMzip::TFMzip(QWidget* parent) : QDialog(parent) {
+TFMzip::TFMzip(QWidget* parent) : TaskForm(parent) {
+    // A look-up: Esc cancels it, nothing typed is lost.
+    setEscapeCancels();
     setObjectName(QStringLiteral("FMzip"));
     setWindowTitle(QStringLiteral("우편번호부"));
     buildControls();

@@ -2,7 +2,7 @@
 
 #include "data/query.h"
 
-#include <QDialog>
+#include "common/task_form.h"
 
 class QLineEdit;
 class QPushButton;
@@ -12,7 +12,7 @@ class ColouredQueryModel;
 // The postal-code look-up "우편번호부". The caller may put a search text into
 // EDaddr and shows the form modally. When the user chose a row with Enter the
 // caption is "!" and the chosen row is the current row of QRzip.
-class TFMzip : public QDialog {
+class TFMzip : public TaskForm {
     Q_OBJECT
 public:
     explicit TFMzip(QWidget* parent = nullptr);

@@ -4,6 +4,7 @@
 #include "app/tfmbu_main.h"
 #include "app/picture_button.h"
 #include "app/status_panels.h"
+#include "common/shared_values.h"
 #include "tests/support/store_fixture.h"
 
 #include <QApplication>
@@ -212,8 +213,12 @@ TEST_F(MainWindowTest, CodeListsAreReadFromMancodeByCategoryInCodeOrder) {
     sql(
         QStringLiteral("INSERT INTO mancode (gubun, code) VALUES ('C', '가구업'), ('R', '이웃'), "
                        "('X', '기타')"));
+    sharedValues().photoChanged = true;
     TFMbu_main window;
-    const PersonCodeLists& lists = window.personCodeLists();
+    // The forms reach the lists and the flag through the shared values.
+    const PersonCodeLists& lists = sharedValues().personCodes;
+    EXPECT_EQ(&window.personCodeLists(), &lists);
+    EXPECT_FALSE(sharedValues().photoChanged) << "cleared when the window is created";
     EXPECT_EQ(lists.list(0), QStringList{QString()});
     EXPECT_EQ(lists.list(1),
               (QStringList{"가구업", "건설업", "금융업", "도소매업", "서비스업", "제조업"}));

@@ -2,11 +2,14 @@
 #include "common/action_guard.h"
 #include "common/list_cell_text.h"
 #include "common/list_geometry.h"
+#include "common/qt_dialogs.h"
 #include "common/qt_print_device.h"
 #include "data/query.h"
+#include "tests/support/modal.h"
 #include "tests/support/store_fixture.h"
 
 #include <QFile>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 #include <optional>
@@ -40,23 +43,22 @@ FieldDef listField(const char* name, const char* label, int width) {
 
 ListPrintOptions listingOptions() {
     return ListPrintOptions{.fieldCount = 4,
-                         .rowsPerPage = 37,
-                         .reserved = 10,
-                         .rowHeightMm = 4,
-                         .topMm = 20,
-                         .leftMm = 0,
-                         .heading = QStringLiteral("매물 목록"),
-                         .title = QStringLiteral("검색대상: 전체"),
-                         .footer = QStringLiteral("Quarnel 부동산"),
-                         .orientation = 1,
-                         .summary = nullptr,
-                         .numberRows = 1};
+                            .rowsPerPage = 37,
+                            .reserved = 10,
+                            .rowHeightMm = 4,
+                            .topMm = 20,
+                            .leftMm = 0,
+                            .heading = QStringLiteral("매물 목록"),
+                            .title = QStringLiteral("검색대상: 전체"),
+                            .footer = QStringLiteral("Quarnel 부동산"),
+                            .orientation = 1,
+                            .summary = nullptr,
+                            .numberRows = 1};
 }
 
 std::optional<Op> textAt(const RecordingPrintDevice& device, QPoint at, int page = 1) {
     for (const Op& op : device.opsOnPage(Op::Text, page)) {
-        if (op.a == at)
-            return op;
+        if (op.a == at) return op;
     }
     return std::nullopt;
 }
@@ -64,8 +66,7 @@ std::optional<Op> textAt(const RecordingPrintDevice& device, QPoint at, int page
 QList<Op> lines(const RecordingPrintDevice& device, int page, bool horizontal) {
     QList<Op> result;
     for (const Op& op : device.opsOnPage(Op::Line, page)) {
-        if ((op.a.y() == op.b.y()) == horizontal)
-            result.append(op);
+        if ((op.a.y() == op.b.y()) == horizontal) result.append(op);
     }
     return result;
 }
@@ -93,7 +94,7 @@ QStringList rowNumbers(const RecordingPrintDevice& device, int page,
 }  // namespace
 
 class ListPrinterTest : public StoreTest {
-  protected:
+protected:
     void insertListings(int count) {
         sql(QStringLiteral("WITH RECURSIVE seq(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM seq "
                            "WHERE i < ?) INSERT INTO budong (scancode, name, addr, dpung, im) "
@@ -236,10 +237,8 @@ TEST_F(ListPrinterTest, HeadingStampAndTitleSitAboveTheTableInRed) {
     qsizetype colourAt = -1;
     qsizetype beginAt = -1;
     for (qsizetype i = 0; i < device_.ops().size(); ++i) {
-        if (device_.ops()[i].kind == Op::Color && colourAt < 0)
-            colourAt = i;
-        if (device_.ops()[i].kind == Op::Begin && beginAt < 0)
-            beginAt = i;
+        if (device_.ops()[i].kind == Op::Color && colourAt < 0) colourAt = i;
+        if (device_.ops()[i].kind == Op::Begin && beginAt < 0) beginAt = i;
     }
     EXPECT_GE(colourAt, 0);
     EXPECT_LT(colourAt, beginAt);
@@ -405,8 +404,7 @@ TEST_F(ListPrinterTest, DbFooterPrintsTheSummaryRowsInstead) {
     printList(bare, q_, options);
     QStringList below;
     for (const Op& op : bare.ops(Op::Text)) {
-        if (op.a.y() > kFrameBottom)
-            below.append(op.text);
+        if (op.a.y() > kFrameBottom) below.append(op.text);
     }
     EXPECT_EQ(below, QStringList{QStringLiteral("1/1")});
 }
@@ -414,7 +412,7 @@ TEST_F(ListPrinterTest, DbFooterPrintsTheSummaryRowsInstead) {
 namespace {
 // Fails when the job moves on to its second page.
 class FailingAtPageBreak : public RecordingPrintDevice {
-  public:
+public:
     void newPage() override {
         failOnNextDraw();
         RecordingPrintDevice::newPage();
@@ -448,12 +446,12 @@ TEST_F(ListPrinterTest, FailureCleansUpAndPassesTheErrorOnUnconfirmed) {
 TEST_F(ListPrinterTest, PrinterDialogPreviewAndAGuardedStoreError) {
     insertListings(3);
     openListings(q_);
-    dlg().cancelPrint = true;
+    dlg().printDialog = Dialogs::PrintOutcome::Cancelled;
     EXPECT_FALSE(printListWithDialog(q_, listingOptions()));
     EXPECT_TRUE(dlg().printed.empty());
     EXPECT_TRUE(dlg().messages.isEmpty());
 
-    dlg().cancelPrint = false;
+    dlg().printDialog = Dialogs::PrintOutcome::Printed;
     EXPECT_TRUE(printListWithDialog(q_, listingOptions()));
     ASSERT_EQ(dlg().printed.size(), 1u);
     EXPECT_EQ(dlg().printed[0]->jobTitle(), QStringLiteral("매물 목록"));
@@ -475,6 +473,152 @@ TEST_F(ListPrinterTest, PrinterDialogPreviewAndAGuardedStoreError) {
     EXPECT_EQ(dlg().errors.size(), 1);
     EXPECT_EQ(dlg().printed.back()->jobsEnded(), 1);
     EXPECT_EQ(completionMessages(), 1);
+}
+
+namespace {
+// The farthest right and the lowest point that anything printed reaches:
+// lines by their ends, texts by their cells.
+QPoint farthestReach(const RecordingPrintDevice& device) {
+    QPoint reach;
+    for (const Op& op : device.ops()) {
+        if (op.kind == Op::Line) {
+            reach.rx() = std::max({reach.x(), op.a.x(), op.b.x()});
+            reach.ry() = std::max({reach.y(), op.a.y(), op.b.y()});
+        } else if (op.kind == Op::Text) {
+            RecordingPrintDevice measure;
+            measure.setFont(op.font);
+            reach.rx() = std::max(reach.x(), op.a.x() + measure.textWidth(op.text));
+            reach.ry() = std::max(reach.y(), op.a.y() + measure.fontHeight());
+        }
+    }
+    return reach;
+}
+}  // namespace
+
+// A4 portrait at 600 dpi is 4961 dots wide. The listing columns with a
+// 120-character address are 156 characters and five paddings: 5892 dots at
+// the 9-point row font, 4644 at 7 points (29 dots a character), the largest
+// size that fits. A 999-character address fits at no size.
+TEST_F(ListPrinterTest, TableWiderThanThePaperShrinksOnlyWithConsentAndNeverRunsOff) {
+    insertListings(40);
+    openListings(q_);
+    const struct {
+        const char* name;
+        int addressWidth;
+        bool preview;
+        Dialogs::Answer answer;
+        bool printed;
+        int rowFontSize;   // 0: nothing drawn
+        const char* said;  // the question or message, if any
+    } cases[] = {
+        {"consent", 120, false, Dialogs::Answer::Yes, true, 7, "question"},
+        {"refused", 120, false, Dialogs::Answer::No, false, 0, "question"},
+        {"preview", 120, true, Dialogs::Answer::Yes, true, 7, ""},
+        {"cannot fit", 999, false, Dialogs::Answer::Yes, false, 0, "cannot fit"},
+        {"fits as it is", 40, false, Dialogs::Answer::Yes, true, 9, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dlg().reset();
+        dlg().script({c.answer});
+        q_.field(QStringLiteral("addr")).displayWidth = c.addressWidth;
+        RecordingPrintDevice device(600, c.preview);
+        EXPECT_EQ(printList(device, q_, listingOptions()), c.printed);
+        const QString said = QString::fromLatin1(c.said);
+        const QStringList texts = dlg().texts();
+        EXPECT_EQ(texts.contains(listTooWideQuestion()), said == QStringLiteral("question"));
+        EXPECT_EQ(texts.contains(listCannotFitMessage()), said == QStringLiteral("cannot fit"));
+        EXPECT_EQ(texts.contains(listPrintedMessage()), c.printed && !c.preview);
+        EXPECT_EQ(device.jobsEnded(), c.rowFontSize > 0 ? 1 : 0);
+        EXPECT_EQ(q_.recNo(), 0);
+        if (c.rowFontSize == 0) {
+            EXPECT_EQ(device.jobsBegun(), 0);
+            EXPECT_TRUE(device.ops(Op::Text).isEmpty());
+            continue;
+        }
+        EXPECT_EQ(device.findText(QStringLiteral("A0001")).font.pointSize, c.rowFontSize);
+        const QPoint reach = farthestReach(device);
+        EXPECT_LE(reach.x(), device.printableSize().width());
+        EXPECT_LE(reach.y(), device.printableSize().height());
+        EXPECT_NE(device.findText(QStringLiteral("1/2")).kind, Op::Begin);
+        bool stamped = false;
+        for (const QString& text : device.texts())
+            stamped = stamped || text.startsWith(QStringLiteral("출력: "));
+        EXPECT_TRUE(stamped);
+    }
+}
+
+// With 2 mm rows (3 points, 12 dots a character) and a 50-character
+// address the table ends at 10 + 1152 on a paper 1169 dots wide. The page
+// number's own place, 10 "W" left of the table's right edge, would put its
+// 150 dots past the paper's edge; it moves in.
+TEST_F(ListPrinterTest, PageNumberMovesInRatherThanOffThePaper) {
+    insertListings(3);
+    openListings(q_);
+    q_.field(QStringLiteral("addr")).displayWidth = 50;
+    RecordingPrintDevice device;
+    device.setPrintingOffset({1896, 0});
+    ListPrintOptions options = listingOptions();
+    options.rowHeightMm = 2;
+    ASSERT_TRUE(printList(device, q_, options));
+    ASSERT_EQ(device.printableSize().width(), 1169);
+    EXPECT_EQ(device.findText(QStringLiteral("1/1")).a.x(), 1169 - 150);
+    EXPECT_LE(farthestReach(device).x(), 1169);
+}
+
+TEST_F(ListPrinterTest, FailedPrinterDialogIsSaidThenTheCurrentPrinterPrints) {
+    insertListings(3);
+    openListings(q_);
+    ListPrintOptions options = listingOptions();
+    options.orientation = 2;
+    const struct {
+        Dialogs::PrintOutcome dialog;
+        bool printed;
+        int onCurrentPrinter;
+    } cases[] = {{Dialogs::PrintOutcome::Printed, true, 0},
+                 {Dialogs::PrintOutcome::Cancelled, false, 0},
+                 {Dialogs::PrintOutcome::DialogFailed, true, 1}};
+    for (const auto& c : cases) {
+        dlg().reset();
+        dlg().printDialog = c.dialog;
+        EXPECT_EQ(printListWithDialog(q_, options), c.printed);
+        EXPECT_EQ(dlg().printedOnCurrentPrinter, c.onCurrentPrinter);
+        EXPECT_EQ(dlg().saw(printerProblemMessage()), c.onCurrentPrinter == 1);
+        EXPECT_EQ(dlg().saw(listPrintedMessage()), c.printed);
+        if (c.dialog == Dialogs::PrintOutcome::DialogFailed) {
+            // The message comes first, the completion after the list printed.
+            EXPECT_EQ(dlg().texts(), (QStringList{printerProblemMessage(), listPrintedMessage()}));
+            ASSERT_EQ(dlg().printed.size(), 1u);
+            EXPECT_EQ(dlg().printed[0]->ops(Op::Orient).first().pen, 2);
+        }
+    }
+}
+
+// The preview window of the real dialogs lays its pages out on the page the
+// list was drawn on (landscape here), though the list turns the printer back
+// to portrait when it ends.
+TEST_F(ListPrinterTest, QtPreviewShowsTheLandscapePagesTheListPrints) {
+    insertListings(45);
+    openListings(q_);
+    ListPrintOptions options = listingOptions();
+    options.orientation = 2;
+    struct RealDialogs {
+        RealDialogs() { installDialogs(std::make_unique<QtDialogs>()); }
+        ~RealDialogs() { installDialogs(std::make_unique<ScriptedDialogs>()); }
+    } real;
+    std::optional<QPageLayout::Orientation> shown;
+    int pages = 0;
+    ModalHandler look([&](QWidget* window) {
+        if (auto* preview = window->findChild<QPrintPreviewWidget*>()) {
+            shown = preview->orientation();
+            pages = preview->pageCount();
+        }
+        window->close();
+    });
+    previewList(q_, options);
+    EXPECT_TRUE(look.appeared());
+    EXPECT_EQ(shown, QPageLayout::Landscape);
+    EXPECT_EQ(pages, 2);
 }
 
 TEST_F(ListPrinterTest, WritesAPdfThroughTheQtDevice) {

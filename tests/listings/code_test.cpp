@@ -401,6 +401,35 @@ TEST_F(CodeFormTest, DeleteIsNotDoneWhenTheCheckCouldNotRun) {
     EXPECT_EQ(dlg().texts(), QStringList{kInUse});
 }
 
+// After an add the new code is the selected one; after a delete nothing is
+// selected and the entry is empty, so that "수정" cannot rename the
+// neighbour the list moved on to.
+TEST_F(CodeFormTest, EntryAndListSelectionNeverDisagreeAfterAddAndDelete) {
+    addListing("L1", "매매", "토지");
+    click("RBma");
+    entry()->setText(QStringLiteral("테스트"));
+    click("BTinp");
+    ASSERT_NE(list()->currentItem(), nullptr);
+    EXPECT_EQ(list()->currentItem()->text(), QStringLiteral("테스트"));
+    EXPECT_TRUE(list()->currentItem()->isSelected());
+
+    clickCode(QStringLiteral("테스트"));
+    click("BTdel");
+    EXPECT_EQ(message(), kDeleted);
+    EXPECT_TRUE(list()->selectedItems().isEmpty());
+    EXPECT_EQ(list()->currentItem(), nullptr);
+    EXPECT_TRUE(entry()->text().isEmpty());
+
+    dlg().reset();
+    entry()->setText(QStringLiteral("대지"));
+    click("BTmodify");
+    EXPECT_EQ(codeRows("M", QStringLiteral("토지")), 1) << "수정 without a selected code does nothing";
+    EXPECT_EQ(codeRows("M", QStringLiteral("대지")), 0);
+    EXPECT_EQ(fieldOf("budong", "cname", QStringLiteral("L1")), QStringLiteral("토지"));
+    EXPECT_TRUE(dlg().messages.isEmpty());
+    EXPECT_NE(message(), kChanged);
+}
+
 TEST_F(CodeFormTest, DeleteButtonFollowsTheListFocus) {
     QPushButton* del = button("BTdel");
     button("BTmodify")->setEnabled(false);

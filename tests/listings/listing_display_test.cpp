@@ -186,10 +186,21 @@ TEST_F(PropertyCardTest, FailedOrCancelledPrintIsNeverConfirmedAndAMissingListin
     EXPECT_EQ(dlg().printed.front()->jobsEnded(), 1);
 
     dlg().reset();
-    dlg().cancelPrint = true;
+    dlg().printDialog = Dialogs::PrintOutcome::Cancelled;
     clickOn(*card, "BitBtn1");
     EXPECT_TRUE(dlg().messages.isEmpty());
     EXPECT_TRUE(dlg().printed.empty());
+
+    // The printer dialog itself fails: said, then printed on the current
+    // printer and confirmed.
+    dlg().reset();
+    dlg().printDialog = Dialogs::PrintOutcome::DialogFailed;
+    clickOn(*card, "BitBtn1");
+    EXPECT_EQ(dlg().printedOnCurrentPrinter, 1);
+    EXPECT_EQ(
+        dlg().texts(),
+        (QStringList{QStringLiteral("프린터시에 문제가 생겼습니다. 확인후 재시도 하세요 ...!"),
+                     QStringLiteral("프린트를 완료하였습니다...?")}));
 
     dlg().reset();
     QFile::remove(card->LBfileName->text());

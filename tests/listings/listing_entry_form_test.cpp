@@ -258,6 +258,36 @@ TEST_F(ListingEntryFormTest, EnterAndArrowsWalkTheFieldsAndTheMarkerFollowsButto
     EXPECT_FALSE(marker->isVisible());
 }
 
+// Esc keeps what was typed; Enter on a focused button presses it; Tab leaves
+// a memo, where Enter stays a new line.
+TEST_F(ListingEntryFormTest, EscKeepsTheTypingEnterPressesButtonsTabLeavesAMemo) {
+    open(1);
+    typeInto("EDname", QStringLiteral("홍길동"));
+    QTest::keyClick(control("EDname"), Qt::Key_Escape);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(text("EDname"), QStringLiteral("홍길동"));
+
+    for (const char* name : {"Memo1", "Memo2"}) {
+        auto* memo = control<QPlainTextEdit>(name);
+        focusOn(memo);
+        memo->moveCursor(QTextCursor::End);
+        QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClick(memo, Qt::Key_Tab);
+        EXPECT_FALSE(memo->toPlainText().contains(u'\t')) << name;
+        EXPECT_TRUE(memo->toPlainText().endsWith(u'\n')) << name;
+        EXPECT_NE(focused(), memo) << name;
+    }
+
+    focusOn(control<QPushButton>("BTinp"));
+    QTest::keyClick(control<QPushButton>("BTinp"), Qt::Key_Return);
+    EXPECT_EQ(rows(QStringLiteral("budong")), 1);
+    EXPECT_TRUE(dlg().saw(QStringLiteral("자료를 등록하였습니다 ...!")));
+    focusOn(control<QPushButton>("BTquit"));
+    QTest::keyClick(control<QPushButton>("BTquit"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(rows(QStringLiteral("budong")), 1);
+}
+
 // --- Amounts, areas and dates ----------------------------------------------
 
 TEST_F(ListingEntryFormTest, AmountsGivePricePerPyeongAndThePositiveDifference) {

@@ -3,9 +3,10 @@
 // input, the expiring-leases mode, column settings, printing, the copy for
 // the full report and the forms it opens.
 
+#include "common/column_width.h"
 #include "common/dates.h"
+#include "common/grid_settings.h"
 #include "common/list_printer.h"
-#include "listings/grid_settings.h"
 #include "listings/tfmbu_cod.h"
 #include "listings/tfmbu_imd.h"
 #include "listings/tfmbu_lst.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -172,6 +174,15 @@ TEST_F(ListingListTest, ActivationShowsTheRequestedUnadvertisedListingsInNumberO
     for (const char* name : kRowButtons)
         EXPECT_TRUE(child<QPushButton>(*form, name)->isEnabled()) << name;
     EXPECT_EQ(QApplication::focusWidget(), grid(*form));
+
+    // Esc leaves the list open; Enter on a focused button presses it.
+    type(*form, "EDaddr", QStringLiteral("서울"));
+    QTest::keyClick(edit(*form, "EDaddr"), Qt::Key_Escape);
+    EXPECT_TRUE(form->isVisible());
+    auto* search = child<QPushButton>(*form, "BTinq");
+    search->setFocus();
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(shown(*form), (QStringList{"A001", "A002", "A003"}));
     // The default columns with their titles; integers grouped, zero blank.
     EXPECT_EQ(columnTitles(*form).size(), 18);
     EXPECT_EQ(columnTitles(*form).mid(0, 6),
@@ -331,6 +342,30 @@ TEST_F(ListingListTest, DateFieldsFromTheCalendarOrTypedAndRewrittenOnLeaving) {
     EXPECT_EQ(shown(*form), (QStringList{"A002", "A006"})) << "searched at once";
 }
 
+// Cancelling the retry question of a search leaves the list as it was: the
+// same rows on the same row, the count and the row buttons unchanged.
+TEST_F(ListingListTest, CancelledRetryOfASearchKeepsTheShownRows) {
+    auto form = openForm();
+    grid(*form)->setCurrentIndex(grid(*form)->model()->index(2, 0));
+    sql(QStringLiteral("ALTER TABLE budong RENAME COLUMN addr1 TO addr1_gone"));
+    db().forgetTableInfo(QStringLiteral("budong"));
+    // While the question is up the store comes back, as after a network drive returned.
+    dlg().onMessage = [this](const ScriptedDialogs::Message&) {
+        sql(QStringLiteral("ALTER TABLE budong RENAME COLUMN addr1_gone TO addr1"));
+        db().forgetTableInfo(QStringLiteral("budong"));
+    };
+    dlg().script({Dialogs::Answer::Cancel});
+    type(*form, "EDaddr", QStringLiteral("서울"));  // searched in addr and addr1
+    clickOn(*form, "BTinq");
+    EXPECT_EQ(dlg().texts(),
+              QStringList{QStringLiteral("자료를 읽는데 문제가 생겼습니다. 계속시도할까요 ...?")});
+    EXPECT_EQ(shown(*form), (QStringList{"A001", "A002", "A003", "A006"}));
+    EXPECT_EQ(statusCount(*form), QStringLiteral("검색대상: 4"));
+    EXPECT_EQ(grid(*form)->currentIndex().row(), 2);
+    for (const char* name : kRowButtons)
+        EXPECT_TRUE(child<QPushButton>(*form, name)->isEnabled()) << name;
+}
+
 TEST_F(ListingListTest, SelectionCountAndNavigator) {
     auto form = openForm();
     QItemSelectionModel* selection = grid(*form)->selectionModel();
@@ -365,11 +400,37 @@ TEST_F(ListingListTest, ExpiringLeasesShowEveryListingEndingWithinThePeriod) {
     EXPECT_EQ(edit(*form, "EDday2")->text(), QStringLiteral("2027-01-07"));
     EXPECT_TRUE(child<QRadioButton>(*form, "RBexpireday")->isChecked());
 
-    // "검색" leaves the mode: the same period with the flags of the panel.
+    // The panel says what the list shows: both flags "either", the order of
+    // the lease end, and the lease-end column right after 접수일.
+    for (const char* flag : {"CKBreqing", "CKBkwanggo"})
+        EXPECT_EQ(child<QCheckBox>(*form, flag)->checkState(), Qt::PartiallyChecked) << flag;
+    auto* byLeaseEnd = child<QRadioButton>(*form, "RBexpireSort");
+    EXPECT_TRUE(byLeaseEnd->isVisible());
+    EXPECT_TRUE(byLeaseEnd->isChecked());
+    const QHeaderView* header = grid(*form)->horizontalHeader();
+    const int leaseEnd = static_cast<int>(columnTitles(*form).indexOf(QStringLiteral("계약만료")));
+    ASSERT_GE(leaseEnd, 0);
+    EXPECT_EQ(header->visualIndex(leaseEnd),
+              header->visualIndex(static_cast<int>(columnTitles(*form).indexOf(u"접수일"))) + 1);
+    EXPECT_EQ(cell(*form, 0, QStringLiteral("계약만료")), QStringLiteral("2026-12-08"));
+
+    // "검색" repeats the same search until a condition changes.
     clickOn(*form, "BTinq");
+    EXPECT_TRUE(form->showsExpiringLeases());
+    EXPECT_EQ(shown(*form), (QStringList{"A004", "A002", "A003"}));
+    QTest::mouseClick(child<QCheckBox>(*form, "CKBreqing"), Qt::LeftButton);
+    EXPECT_EQ(child<QCheckBox>(*form, "CKBreqing")->checkState(), Qt::Checked);
     EXPECT_FALSE(form->showsExpiringLeases());
     EXPECT_FALSE(mode->isVisible());
-    EXPECT_EQ(shown(*form), (QStringList{"A002", "A003"}));
+    clickOn(*form, "BTinq");
+    EXPECT_EQ(shown(*form), (QStringList{"A002", "A003"})) << "requested ones, either advertised";
+    EXPECT_TRUE(columnTitles(*form).contains(QStringLiteral("계약만료")));
+    QTest::mouseClick(child<QRadioButton>(*form, "RBscancode"), Qt::LeftButton);
+    EXPECT_FALSE(byLeaseEnd->isVisible());
+    edit(*form, "EDday1")->clear();
+    edit(*form, "EDday2")->clear();
+    clickOn(*form, "BTinq");
+    EXPECT_FALSE(columnTitles(*form).contains(QStringLiteral("계약만료")));
 
     form->showExpiringLeases(10);
     EXPECT_EQ(shown(*form), QStringList{"A004"});
@@ -427,6 +488,24 @@ TEST_F(ListingListTest, SettingsPanelWritesVisibilityAndWidthsToGridSetIni) {
     EXPECT_EQ(width(*again, "Im"), 7);
 }
 
+// Widths far beyond what the settings panel takes are held to its widest,
+// so that the grid's columns stay finite and printing ends at once.
+TEST_F(ListingListTest, HugeWidthsInGridSetIniAreHeldToTheWidestTheSettingsTake) {
+    QFile file(gridSettingsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[BU_LST]\nVisible=01111\nWidth=17,2147483647,99999999999999999999,8,\n");
+    file.close();
+    auto form = openForm();
+    EXPECT_EQ(width(*form, "Inday"), kMostColumnCharacters);
+    EXPECT_EQ(width(*form, "Im"), kMostColumnCharacters);
+    EXPECT_EQ(width(*form, "Cname"), 8);
+    EXPECT_GT(grid(*form)->columnWidth(0), 999 * 4) << "as wide as 999 characters, no overflow";
+    clickOn(*form, "BTprint");
+    EXPECT_TRUE(dlg().saw(listCannotFitMessage()));
+    EXPECT_FALSE(dlg().saw(listPrintedMessage()));
+    EXPECT_EQ(dlg().printed.front()->jobsBegun(), 0);
+}
+
 TEST_F(ListingListTest, SettingsKeepOtherSectionsAndSurviveADamagedFile) {
     QFile file(gridSettingsPath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -474,14 +553,18 @@ TEST_F(ListingListTest, ListPrintsLandscapeWithWiderKindAndAddressOrPreviews) {
     EXPECT_TRUE(textOp(device, QStringLiteral("물건 LIST")));
     EXPECT_TRUE(textOp(device, QStringLiteral("[검색대상]:전체/전체")));
     EXPECT_TRUE(textOp(device, QStringLiteral("1/1")));
-    // 600 dpi, 4 mm rows: a character 37 dots, padding 12, X0 10, Y0 960;
-    // number column 135, 접수일 10 characters, 구분 5, 분류 18 while printing.
+    // 600 dpi, 4 mm rows, padding 12, X0 10, Y0 960. At the row height's
+    // 9 points (37 dots a character) the 19 columns are 7745 dots wide, more
+    // than the 7016 of a landscape A4 sheet; the user lets the text shrink
+    // to 8 points (33 dots): number column 123, 접수일 10 characters, 구분 5,
+    // 분류 18 while printing, and the table 6957 dots wide.
+    EXPECT_EQ(dlg().messages.first().text, listTooWideQuestion());
     const struct {
         const char* text;
         QPoint at;
-    } places[] = {{"No.", {22, 972}},        {"접수일", {157, 972}},
-                  {"구분", {551, 972}},      {"분류", {760, 972}},
-                  {"대지평수", {1450, 972}}, {"2026-01-10", {157, 960 + 96 + 12}}};
+    } places[] = {{"No.", {22, 972}},        {"접수일", {145, 972}},
+                  {"구분", {499, 972}},      {"분류", {688, 972}},
+                  {"대지평수", {1306, 972}}, {"2026-01-10", {145, 960 + 96 + 12}}};
     for (const auto& p : places) {
         const auto op = textOp(device, QString::fromUtf8(p.text));
         ASSERT_TRUE(op) << p.text;
@@ -493,7 +576,7 @@ TEST_F(ListingListTest, ListPrintsLandscapeWithWiderKindAndAddressOrPreviews) {
     EXPECT_EQ(QApplication::focusWidget(), grid(*form));
 
     dlg().reset();
-    dlg().cancelPrint = true;
+    dlg().printDialog = Dialogs::PrintOutcome::Cancelled;
     clickOn(*form, "BTprint");
     EXPECT_TRUE(dlg().printed.empty());
     EXPECT_FALSE(dlg().saw(listPrintedMessage()));

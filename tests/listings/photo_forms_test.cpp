@@ -4,6 +4,7 @@
 // half-write anything, and the manager's thumbnails, selection, deletion of
 // shared files, and the forms it opens.
 
+#include "common/shared_values.h"
 #include "imaging/picture_view.h"
 #include "listings/photo_folder.h"
 #include "listings/photo_store.h"
@@ -121,7 +122,7 @@ TEST_F(PhotoFormsTest, ChooserListsPicturesOfAnyCaseAndAttachesThem) {
     clickOn(*chooser, "BTimgok");
     EXPECT_TRUE(dlg().messages.isEmpty());
     EXPECT_EQ(dlg().beeps, 1);
-    EXPECT_TRUE(chooser->photoChanged);
+    EXPECT_TRUE(sharedValues().photoChanged);
     EXPECT_TRUE(chooser->isVisible()) << "the chooser stays open for further photos";
     EXPECT_EQ(photoRows(QStringLiteral("A001")), QStringList{QStringLiteral("YARD.JPG")});
     EXPECT_EQ(scalar(QStringLiteral("SELECT remark FROM pict")).toString(), QStringLiteral("마당"));
@@ -205,7 +206,7 @@ TEST_F(PhotoFormsTest, RefusedAndFailedAttachesAddNothing) {
     ASSERT_EQ(dlg().errors.size(), 1);
     EXPECT_TRUE(dlg().errors.first().startsWith(QStringLiteral("사진을 복사하지 못했습니다 ...!")));
     EXPECT_EQ(dlg().beeps, 0);
-    EXPECT_FALSE(chooser->photoChanged);
+    EXPECT_FALSE(sharedValues().photoChanged);
     EXPECT_EQ(rows(QStringLiteral("pict")), 0);
     EXPECT_TRUE(QDir(office().pictDirectory()).entryList(QDir::Files).isEmpty());
 

@@ -4,6 +4,7 @@
 
 Dialogs::Answer ScriptedDialogs::message(Icon icon, const QString& text, Buttons buttons) {
     messages.append(Message{icon, text, buttons});
+    if (onMessage) onMessage(messages.last());
     if (!answers.isEmpty()) return answers.dequeue();
     switch (buttons) {
         case Buttons::Ok:
@@ -20,20 +21,36 @@ Dialogs::Answer ScriptedDialogs::message(Icon icon, const QString& text, Buttons
     return defaultAnswer;
 }
 
-bool ScriptedDialogs::print(const QString& jobTitle, const PrintJob& job) {
-    printTitles.append(jobTitle);
-    if (cancelPrint) return false;
-    printed.push_back(std::make_unique<RecordingPrintDevice>(printDpi));
+namespace {
+std::unique_ptr<RecordingPrintDevice> preparedDevice(int dpi, bool preview,
+                                                     const Dialogs::PrintRequest& request) {
+    auto device = std::make_unique<RecordingPrintDevice>(dpi, preview);
+    device->setOrientation(request.orientation);
+    return device;
+}
+}  // namespace
+
+Dialogs::PrintOutcome ScriptedDialogs::print(const PrintRequest& request) {
+    printTitles.append(request.title);
+    if (printDialog != PrintOutcome::Printed) return printDialog;
+    printed.push_back(preparedDevice(printDpi, false, request));
     if (failNextPrint) printed.back()->failOnNextDraw();
     failNextPrint = false;
-    job(*printed.back());
-    return true;
+    request.job(*printed.back());
+    return PrintOutcome::Printed;
 }
 
-void ScriptedDialogs::preview(const QString& jobTitle, const PrintJob& job) {
-    printTitles.append(jobTitle);
-    previewed.push_back(std::make_unique<RecordingPrintDevice>(printDpi, /*preview=*/true));
-    job(*previewed.back());
+void ScriptedDialogs::printOnCurrentPrinter(const PrintRequest& request) {
+    printTitles.append(request.title);
+    ++printedOnCurrentPrinter;
+    printed.push_back(preparedDevice(printDpi, false, request));
+    request.job(*printed.back());
+}
+
+void ScriptedDialogs::preview(const PrintRequest& request) {
+    printTitles.append(request.title);
+    previewed.push_back(preparedDevice(printDpi, true, request));
+    request.job(*previewed.back());
 }
 
 QString ScriptedDialogs::openFileName(const QString&, const QString&) {
@@ -60,8 +77,10 @@ void ScriptedDialogs::reset() {
     beeps = 0;
     defaultAnswer = Answer::Yes;
     answers.clear();
-    cancelPrint = false;
+    printDialog = PrintOutcome::Printed;
     failNextPrint = false;
+    printedOnCurrentPrinter = 0;
+    onMessage = nullptr;
     printed.clear();
     previewed.clear();
     printTitles.clear();

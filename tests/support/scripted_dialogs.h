@@ -6,6 +6,8 @@
 #include <QList>
 #include <QQueue>
 
+#include <functional>
+
 #include <optional>
 
 #include <memory>
@@ -23,8 +25,9 @@ public:
 
     Answer message(Icon icon, const QString& text, Buttons buttons) override;
     void beep() override { ++beeps; }
-    bool print(const QString& jobTitle, const PrintJob& job) override;
-    void preview(const QString& jobTitle, const PrintJob& job) override;
+    PrintOutcome print(const PrintRequest& request) override;
+    void printOnCurrentPrinter(const PrintRequest& request) override;
+    void preview(const PrintRequest& request) override;
     QString openFileName(const QString& caption, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& filter) override;
     bool chooseFont(QFont& font) override;
@@ -47,14 +50,23 @@ public:
     Answer defaultAnswer = Answer::Yes;
     QQueue<Answer> answers;
 
-    // Printing: when `cancelPrint` is set the printer dialog is cancelled.
-    bool cancelPrint = false;
+    // Printing: the printer dialog ends with `printDialog`; a job runs on a
+    // recording device whose page starts as the request asked, as a printer
+    // prepared by the dialog does. Jobs printed without the dialog are
+    // counted in `printedOnCurrentPrinter` (and kept in `printed`).
+    PrintOutcome printDialog = PrintOutcome::Printed;
     // The next printed job's device fails at its first drawing call.
     bool failNextPrint = false;
     int printDpi = 600;
     std::vector<std::unique_ptr<RecordingPrintDevice>> printed;
     std::vector<std::unique_ptr<RecordingPrintDevice>> previewed;
     QStringList printTitles;
+    int printedOnCurrentPrinter = 0;
+
+    // Called with every message as it is asked, before it is answered: a
+    // test may change the store while a question is up, as another program
+    // might.
+    std::function<void(const Message&)> onMessage;
 
     // File and font dialogs answer with these.
     QString nextOpenFile;

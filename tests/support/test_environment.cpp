@@ -1,6 +1,10 @@
 #include "tests/support/test_environment.h"
 
 #include "app/startup.h"
+#include "common/form_keys.h"
+#include "common/shared_values.h"
+
+#include <QCoreApplication>
 
 QDateTime testStartMoment() { return QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0, 0)); }
 
@@ -8,11 +12,13 @@ void QuarnelTestEnvironment::SetUp() {
     initQuarnelResources();
     installFontSubstitutes();
     installDialogs(std::make_unique<ScriptedDialogs>());
+    installEnterPressesButtons(*QCoreApplication::instance());
     installClock(std::make_unique<FixedClock>(testStartMoment()));
 }
 
 void QuarnelTest::SetUp() {
     scriptedDialogs().reset();
+    installSharedValues(std::make_unique<SharedValues>());
     // A new clock each test, so that no key memory carries over.
     installClock(std::make_unique<FixedClock>(testStartMoment()));
 }

@@ -15,9 +15,6 @@ struct GridSettings {
     bool isEmpty() const { return visible.isEmpty(); }
 };
 
-// The section of the listing list.
-inline const QString kListingGridSection = QStringLiteral("BU_LST");
-
 // "GridSet.ini" in the program directory.
 QString gridSettingsPath();
 
@@ -30,10 +27,12 @@ GridSettings readGridSettings(const QString& section);
 bool writeGridSettings(const QString& section, const GridSettings& settings);
 
 // Applies the settings to the query's fields: field i is shown exactly when
-// character i of `visible` is "1", and takes the next width of `widths`.
-// Empty settings leave the fields as they are; characters beyond the
-// query's fields are ignored, and a width that is not a positive whole
-// number (a short or damaged list) leaves that field's width unchanged.
+// character i of `visible` is "1", and takes the next width of `widths`; a
+// width beyond the widest the column settings accept (common/column_width.h)
+// is held to it. Empty settings leave the fields as they are; characters
+// beyond the query's fields are ignored, and a width that is not a positive
+// whole number (a short or damaged list) leaves that field's width
+// unchanged.
 void applyGridSettings(Query& query, const GridSettings& settings);
 
 // The settings that describe the query's first `fieldCount` fields.

@@ -1,4 +1,4 @@
-#include "app/person_code_lists.h"
+#include "common/person_code_lists.h"
 
 #include "data/query.h"
 
