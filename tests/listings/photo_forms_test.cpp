@@ -8,6 +8,7 @@
 #include "imaging/picture_view.h"
 #include "listings/photo_folder.h"
 #include "listings/photo_store.h"
+#include "listings/tfmbu_lst.h"
 #include "listings/tfmonesheet.h"
 #include "listings/tfmpictcho.h"
 #include "listings/tfmpictman.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -395,6 +397,26 @@ TEST_F(PhotoManagerTest, AddOpensTheChooserAndCardOpensThePropertyCardOfTheSelec
     EXPECT_EQ(fileName, QDir(office().pictDirectory()).filePath(QStringLiteral("BACK.JPG")));
     EXPECT_EQ(scancode, QStringLiteral("A001"));
     EXPECT_EQ(address, QStringLiteral("서울시 강남구 역삼동"));
+}
+
+TEST_F(PhotoManagerTest, ListingListOpensTheManagerForItsSelectedListing) {
+    sql(QStringLiteral("UPDATE budong SET reqing = 'Y', kwanggo = 'N'"));
+    TFMbu_lst list;
+    list.show();
+    auto* grid = child<QTableView>(list, "DBGrid1");
+    grid->selectionModel()->setCurrentIndex(
+        grid->model()->index(1, 0),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QString handed;
+    ModalHandler manager([&handed](QWidget* modal) {
+        auto* photos = qobject_cast<TFMpictMan*>(modal);
+        ASSERT_NE(photos, nullptr);
+        EXPECT_EQ(photos->windowTitle(), QStringLiteral("사진관리"));
+        handed = photos->LBscanBud->text();
+    });
+    clickOn(list, "BTpict");
+    EXPECT_TRUE(manager.appeared());
+    EXPECT_EQ(handed, QStringLiteral("A002"));
 }
 
 }  // namespace
