@@ -5,6 +5,7 @@
 #include "imaging/thumbnails.h"
 #include "listings/photo_folder.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -93,21 +94,62 @@ QImage photographLike(QSize size, unsigned seed) {
     return image;
 }
 
-QStringList writePhotos(const QString& folder, QSize size) {
-    QStringList paths;
+// The EXIF block a camera writes: upright, with a JPEG thumbnail (Intel
+// byte order; IFD0 holds the orientation, IFD1 the thumbnail).
+QByteArray cameraExif(const QByteArray& thumbnail) {
+    QByteArray tiff;
+    QDataStream out(&tiff, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("II", 2);
+    const quint32 ifd1 = 8 + 2 + 12 + 4;
+    const quint32 data = ifd1 + 2 + 2 * 12 + 4;
+    out << quint16(42) << quint32(8);
+    out << quint16(1) << quint16(0x0112) << quint16(3) << quint32(1) << quint16(1) << quint16(0);
+    out << ifd1 << quint16(2);
+    out << quint16(0x0201) << quint16(4) << quint32(1) << data;
+    out << quint16(0x0202) << quint16(4) << quint32(1) << quint32(thumbnail.size());
+    out << quint32(0);
+    out.writeRawData(thumbnail.constData(), static_cast<int>(thumbnail.size()));
+    return QByteArray("Exif\0\0", 6) + tiff;
+}
+
+// The JPEG with an APP1 segment after its start marker, where cameras put it.
+QByteArray withApp1(const QByteArray& jpeg, const QByteArray& payload) {
+    const int length = static_cast<int>(payload.size()) + 2;
+    QByteArray segment("\xFF\xE1", 2);
+    segment.append(static_cast<char>(length >> 8)).append(static_cast<char>(length & 0xFF));
+    return jpeg.left(2) + segment + payload + jpeg.mid(2);
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+struct Photos {
+    QStringList plain;   // as an encoder writes them
+    QStringList camera;  // the same with a camera's 160 x 120 EXIF thumbnail
+};
+
+Photos writePhotos(const QString& plainFolder, const QString& cameraFolder, QSize size) {
+    Photos photos;
     for (int i = 0; i < kImages; ++i) {
-        const QString path = QDir(folder).filePath(QStringLiteral("PHOTO%1.JPG").arg(i + 1));
-        const QByteArray bytes =
-            encodeJpeg(photographLike(size, 1000u + static_cast<unsigned>(i)), kQuality);
-        QFile file(path);
-        if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) ||
-            file.write(bytes) != bytes.size()) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        const QString name = QStringLiteral("PHOTO%1.JPG").arg(i + 1);
+        const QImage image = photographLike(size, 1000u + static_cast<unsigned>(i));
+        const QByteArray bytes = encodeJpeg(image, kQuality);
+        const QByteArray thumbnail =
+            encodeJpeg(image.scaled(160, 120, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), 85);
+        const QString plain = QDir(plainFolder).filePath(name);
+        const QString camera = QDir(cameraFolder).filePath(name);
+        if (!writeFile(plain, bytes) || !writeFile(camera, withApp1(bytes, cameraExif(thumbnail))))
             return {};
-        }
-        paths.append(path);
+        photos.plain.append(plain);
+        photos.camera.append(camera);
     }
-    return paths;
+    return photos;
 }
 
 // The photo manager's view of the listing: every thumbnail ready to show.
@@ -142,11 +184,14 @@ bool isThumbnailsCase(const QString& name) {
 int runThumbnailsCase(int repeat, QSize pictureSize) {
     QTemporaryDir folder;
     if (!folder.isValid()) return 2;
-    const QString photos = folder.filePath(QStringLiteral("PICT"));
-    QDir().mkpath(photos);
+    const QString plainFolder = folder.filePath(QStringLiteral("PICT"));
+    const QString cameraFolder = folder.filePath(QStringLiteral("camera/PICT"));
+    QDir().mkpath(plainFolder);
+    QDir().mkpath(cameraFolder);
     QElapsedTimer written;
     written.start();
-    const QStringList paths = writePhotos(photos, pictureSize);
+    const Photos photos = writePhotos(plainFolder, cameraFolder, pictureSize);
+    const QStringList& paths = photos.plain;
     if (paths.size() != kImages) return 2;
     qint64 bytes = 0;
     for (const QString& path : paths)
@@ -169,5 +214,17 @@ int runThumbnailsCase(int repeat, QSize pictureSize) {
     std::printf("case=thumbnails images=%d app_ms=%.1f full_ms=%.1f ratio=%.3f\n", kImages, app,
                 full, full > 0 ? app / full : 0.0);
     std::printf("case=thumbnails_cached images=%d app_ms=%.1f\n", kImages, median(second));
+
+    // For comparison: the first view of camera files, whose embedded
+    // thumbnails are large enough for the box.
+    const ThumbnailCache cameraCache(folder.filePath(QStringLiteral("camera/PICT_thumbs")),
+                                     photoThumbnailBox());
+    std::vector<double> camera;
+    for (int i = 0; i < repeat; ++i) {
+        QDir(cameraCache.directory()).removeRecursively();
+        camera.push_back(timeView(photos.camera, cameraCache));
+    }
+    std::printf("# camera files (EXIF thumbnail 160x120): first view app_ms=%.1f\n",
+                median(camera));
     return 0;
 }
