@@ -75,6 +75,9 @@ void ThumbnailCache::store(const QFileInfo& photo, const QImage& thumbnail) cons
     const EntryKey key = keyOf(photo, box_);
     out << kMagic << kVersion << key.photoBytes << key.photoTime << key.box << jpeg;
     if (out.status() != QDataStream::Ok || !file.flush()) return;
+    // Readable as the photos are, not only by whoever made the entry.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(file.fileName()).toStdString(),
                             QFile::encodeName(target).toStdString(), error);
