@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/startup.h"
+#include "legacy/legacy_import_command.h"
 #include "tools/postal_import_command.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,13 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         initQuarnelResources();
         return runPostalImportCommand(app.arguments());
+    }
+    // quarnel --import-legacy <folder> [--replace]: brings the office's old
+    // tables and photos into its store, without starting the windows.
+    if (isLegacyImportCommand(arguments)) {
+        QCoreApplication app(argc, argv);
+        initQuarnelResources();
+        return runLegacyImportCommand(app.arguments());
     }
     return runQuarnel(argc, argv);
 }

@@ -7,7 +7,9 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6svg6
   libsqlite3-dev libjpeg-dev
+  pxlib-dev
   libgtest-dev libgmock-dev
+  clang libclang-rt-14-dev python3
   xvfb xauth poppler-utils
   fonts-nanum fonts-noto-cjk
   qt6-translations-l10n
