@@ -1,4 +1,8 @@
-#include "bench/thumbnails_case.h"
+// The thumbnails cases of quarnel_bench: ten 12-megapixel photos in a
+// temporary PICT/, the photo manager's first view, a whole decode of the same
+// files, and the second view from the thumbnail cache.
+
+#include "bench/bench_case.h"
 
 #include "imaging/jpeg_encoder.h"
 #include "imaging/picture_file.h"
@@ -23,16 +27,6 @@ namespace {
 
 constexpr int kImages = 10;
 constexpr int kQuality = 90;
-
-double elapsedMs(const QElapsedTimer& timer) {
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
 
 // A random grid of values in 0…1, read between its points by bilinear
 // interpolation: one octave of smooth noise.
@@ -152,79 +146,115 @@ Photos writePhotos(const QString& plainFolder, const QString& cameraFolder, QSiz
     return photos;
 }
 
+struct Timed {
+    double ms = 0;
+    bool ok = true;
+};
+
 // The photo manager's view of the listing: every thumbnail ready to show.
-double timeView(const QStringList& paths, const ThumbnailCache& cache) {
+Timed timeView(const QStringList& paths, const ThumbnailCache& cache) {
     QElapsedTimer timer;
     timer.start();
     const std::vector<Thumbnail> thumbnails = loadThumbnails(paths, cache);
-    const double ms = elapsedMs(timer);
+    Timed timed{elapsedMs(timer)};
     for (const Thumbnail& t : thumbnails) {
-        if (t.placeholder) std::fprintf(stderr, "# a thumbnail failed: %s\n", qPrintable(t.error));
+        if (!t.placeholder) continue;
+        std::fprintf(stderr, "# a thumbnail failed: %s\n", qPrintable(t.error));
+        timed.ok = false;
     }
-    return ms;
+    return timed;
 }
 
-double timeWholeDecode(const QStringList& paths) {
+Timed timeWholeDecode(const QStringList& paths) {
     QElapsedTimer timer;
     timer.start();
-    qint64 pixels = 0;
+    bool ok = true;
     for (const QString& path : paths)
-        pixels += readPictureFile(path).image.sizeInBytes();
-    const double ms = elapsedMs(timer);
-    if (pixels <= 0) std::fprintf(stderr, "# the whole decode failed\n");
-    return ms;
+        ok = !readPictureFile(path).image.isNull() && ok;
+    Timed timed{elapsedMs(timer), ok};
+    if (!ok) std::fprintf(stderr, "# a whole decode failed\n");
+    return timed;
 }
 
-}  // namespace
+// The measured run, made once for both cases of a command.
+struct Measured {
+    bool ok = false;
+    double firstView = 0;
+    double whole = 0;
+    double secondView = 0;
+    double cameraFirstView = 0;
+};
 
-bool isThumbnailsCase(const QString& name) {
-    return name == QLatin1String("thumbnails") || name == QLatin1String("thumbnails_cached");
-}
-
-int runThumbnailsCase(int repeat, QSize pictureSize) {
+Measured measure(const BenchOptions& options) {
+    Measured measured;
     QTemporaryDir folder;
-    if (!folder.isValid()) return 2;
+    if (!folder.isValid()) return measured;
     const QString plainFolder = folder.filePath(QStringLiteral("PICT"));
     const QString cameraFolder = folder.filePath(QStringLiteral("camera/PICT"));
     QDir().mkpath(plainFolder);
     QDir().mkpath(cameraFolder);
     QElapsedTimer written;
     written.start();
-    const Photos photos = writePhotos(plainFolder, cameraFolder, pictureSize);
+    const Photos photos = writePhotos(plainFolder, cameraFolder, options.pictureSize);
     const QStringList& paths = photos.plain;
-    if (paths.size() != kImages) return 2;
+    if (paths.size() != kImages) return measured;
     qint64 bytes = 0;
     for (const QString& path : paths)
         bytes += QFileInfo(path).size();
     std::printf("# images=%d size=%dx%d quality=%d file_mb=%.1f write_ms=%.0f\n", kImages,
-                pictureSize.width(), pictureSize.height(), kQuality,
+                options.pictureSize.width(), options.pictureSize.height(), kQuality,
                 static_cast<double>(bytes) / 1e6, elapsedMs(written));
 
     const ThumbnailCache cache(folder.filePath(QStringLiteral("PICT_thumbs")), photoThumbnailBox());
-    std::vector<double> first, whole, second;
-    timeWholeDecode(paths);  // warms the page cache and the decoder
-    for (int i = 0; i < repeat; ++i) {
-        QDir(cache.directory()).removeRecursively();
-        first.push_back(timeView(paths, cache));
-        whole.push_back(timeWholeDecode(paths));
-        second.push_back(timeView(paths, cache));
-    }
-    const double app = median(first);
-    const double full = median(whole);
-    std::printf("case=thumbnails images=%d app_ms=%.1f full_ms=%.1f ratio=%.3f\n", kImages, app,
-                full, full > 0 ? app / full : 0.0);
-    std::printf("case=thumbnails_cached images=%d app_ms=%.1f\n", kImages, median(second));
-
-    // For comparison: the first view of camera files, whose embedded
-    // thumbnails are large enough for the box.
     const ThumbnailCache cameraCache(folder.filePath(QStringLiteral("camera/PICT_thumbs")),
                                      photoThumbnailBox());
-    std::vector<double> camera;
-    for (int i = 0; i < repeat; ++i) {
+    std::vector<double> first, whole, second, camera;
+    bool ok = timeWholeDecode(paths).ok;  // warms the page cache and the decoder
+    for (int i = 0; i < options.repeat; ++i) {
+        QDir(cache.directory()).removeRecursively();
         QDir(cameraCache.directory()).removeRecursively();
-        camera.push_back(timeView(photos.camera, cameraCache));
+        const Timed firstView = timeView(paths, cache);
+        const Timed wholeDecode = timeWholeDecode(paths);
+        const Timed secondView = timeView(paths, cache);
+        const Timed cameraView = timeView(photos.camera, cameraCache);
+        ok = ok && firstView.ok && wholeDecode.ok && secondView.ok && cameraView.ok;
+        first.push_back(firstView.ms);
+        whole.push_back(wholeDecode.ms);
+        second.push_back(secondView.ms);
+        camera.push_back(cameraView.ms);
     }
-    std::printf("# camera files (EXIF thumbnail 160x120): first view app_ms=%.1f\n",
-                median(camera));
-    return 0;
+    return Measured{ok, median(first), median(whole), median(second), median(camera)};
+}
+
+const Measured& measuredOnce(const BenchOptions& options) {
+    static const Measured measured = measure(options);
+    return measured;
+}
+
+}  // namespace
+
+// The thumbnails of the photo manager (사진관리) for one listing of ten
+// 12-megapixel photos: the first view with nothing cached against decoding
+// the same files whole with libjpeg on one thread, and the second view from
+// the thumbnail cache. The store is not used.
+void addThumbnailsCases(BenchCases& cases) {
+    cases.push_back(
+        {QStringLiteral("thumbnails"), [](Database&, const BenchOptions& options) {
+             const Measured& m = measuredOnce(options);
+             std::printf("case=thumbnails images=%d app_ms=%.1f full_ms=%.1f ratio=%.3f\n", kImages,
+                         m.firstView, m.whole, m.whole > 0 ? m.firstView / m.whole : 0.0);
+             // For comparison: camera files, whose embedded
+             // thumbnails are large enough for the box.
+             std::printf("# camera files (EXIF thumbnail 160x120): first view app_ms=%.1f\n",
+                         m.cameraFirstView);
+             std::fflush(stdout);
+             return m.ok;
+         }});
+    cases.push_back(
+        {QStringLiteral("thumbnails_cached"), [](Database&, const BenchOptions& options) {
+             const Measured& m = measuredOnce(options);
+             std::printf("case=thumbnails_cached images=%d app_ms=%.1f\n", kImages, m.secondView);
+             std::fflush(stdout);
+             return m.ok;
+         }});
 }
