@@ -154,6 +154,9 @@ private:
     QString printTitle() const;
     void copyForFullReport();
     void showFittingClients();
+    void printFullReport();
+    void previewCardReport();
+    void openPhotos();
     void openCodes();
     void choosePeriod();
     void toggleDetailColumns();
