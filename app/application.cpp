@@ -3,6 +3,7 @@
 #include "app/main_actions.h"
 #include "app/startup.h"
 #include "app/tfmbu_main.h"
+#include "common/composition_commit.h"
 #include "common/dialogs.h"
 #include "common/form_keys.h"
 #include "common/office_folder.h"
@@ -51,6 +52,7 @@ int runQuarnel(int argc, char** argv) {
     initQuarnelResources();
     installFontSubstitutes();
     installDialogs(std::make_unique<QtDialogs>());
+    installCompositionCommit(app);
     installSharedValues(std::make_unique<SharedValues>());
     installEnterPressesButtons(app);
 

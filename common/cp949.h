@@ -1,37 +1,22 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include "common/cp949_text.h"
+
 #include <QValidator>
 
 class QLineEdit;
 
-// Text is kept in code page 949 (Korean Windows, Unified Hangul Code), and
-// field lengths are counted in its bytes. The conversions use glibc iconv
-// ("CP949"), which keeps the Hanja compatibility code points (U+F900 block)
-// apart from their ordinary forms.
+// Entry fields whose length is counted in CP949 bytes.
 
-// The number of CP949 bytes of the text. A character that CP949 cannot
-// encode counts 2 bytes.
-int cp949ByteLength(const QString& text);
-
-// The text in CP949; a character that CP949 cannot encode becomes "?".
-QByteArray toCp949(const QString& text);
-
-// CP949 bytes as text; a byte sequence that is not CP949 becomes U+FFFD.
-QString fromCp949(const QByteArray& bytes);
-
-// The longest beginning of the text that fits into maxBytes CP949 bytes,
-// never splitting a character or a surrogate pair.
-QString truncateToCp949Bytes(const QString& text, int maxBytes);
-
-// Refuses any edit after which the text would be longer than maxBytes CP949
-// bytes, so an entry field stops at its byte limit and never holds half a
-// character. Hangul composed through an input method is committed whole, so
-// a syllable that does not fit is refused as a whole.
+// Keeps an entry field within maxBytes CP949 bytes, never holding half a
+// character. What the user adds beyond the limit (a typed key, a syllable
+// committed by an input method, a paste or a drop) is cut to the whole
+// characters that fit, with a beep; a key or a syllable that does not fit
+// is refused. A text the program sets is shown whole even when it is too
+// long, so that saving it can refuse it with a message.
 class Cp949LengthValidator : public QValidator {
     Q_OBJECT
-  public:
+public:
     explicit Cp949LengthValidator(int maxBytes, QObject* parent = nullptr);
 
     int maxBytes() const { return maxBytes_; }
@@ -39,8 +24,14 @@ class Cp949LengthValidator : public QValidator {
 
     State validate(QString& input, int& pos) const override;
 
-  private:
+private:
+    bool isUserEdit() const;
+    // Cuts the user's insertion to the whole characters that fit, with a beep.
+    State keepWhatFits(QString& input, int& pos) const;
+
     int maxBytes_;
+    // The field's text as last validated: what an edit started from.
+    mutable QString lastText_;
 };
 
 // Limits the entry field to maxBytes CP949 bytes. The validator belongs to

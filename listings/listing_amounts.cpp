@@ -5,7 +5,7 @@
 
 std::optional<qint64> numberFromDigits(const QString& text) {
     qint64 value = 0;
-    for (const QChar c : text) {
+    for (const QChar c : halfWidthNumberText(text)) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             continue;
         value = value * 10 + c.digitValue();

@@ -11,9 +11,11 @@
 // The largest amount or area a listing holds (a 32-bit whole number).
 inline constexpr qint64 kLargestListingNumber = 2147483647;
 
-// The number made of the digits of a field's text, in order (commas, blanks
-// and a decimal point are dropped, so "12.5" reads 125); 0 when the text has
-// no digits. Nothing when the number exceeds kLargestListingNumber.
+// The number made of the digits of a field's text, in order, full-width
+// digits counting as digits (commas, blanks and a decimal point are dropped,
+// so "12.5" reads 125: the form refuses a decimal point before it reads a
+// number); 0 when the text has no digits. Nothing when the number exceeds
+// kLargestListingNumber.
 std::optional<qint64> numberFromDigits(const QString& text);
 
 // Price per pyeong: price ÷ area rounded to the nearest whole number, a half

@@ -34,10 +34,6 @@ const char* const kSensitiveFields[] = {"EDcname1",  "EDname",      "EDhtel",  "
                                         "EDhphone",  "EDbuildname", "EDhtel1", "EDotel1",
                                         "EDhphone1", "EDaddr1"};
 
-// Left with a text that is not a whole number, these become "0" and take the
-// focus back.
-const char* const kResetNumberFields[] = {"EDgpung", "EDmpricepp", "EDstair", "EDpricepp",
-                                          "EDtotalm"};
 // Left with a whole number, these recompute the price per pyeong and the difference.
 const char* const kDerivingNumberFields[] = {"EDdpung",   "EDtmprice", "EDrendmoney",
                                              "EDensurem", "EDmonthm",  "EDtbipumm"};
@@ -53,12 +49,15 @@ bool isOneOf(const QString& name, const char* const (&names)[N]) {
     return false;
 }
 
-bool isNumberField(const QString& name) {
+const ListingNumberField* numberFieldOf(const QString& name) {
     for (const ListingNumberField& f : listingNumberFields()) {
-        if (name == QLatin1String(f.control))
-            return true;
+        if (name == QLatin1String(f.control)) return &f;
     }
-    return false;
+    return nullptr;
+}
+
+bool isNumberField(const QString& name) {
+    return numberFieldOf(name) != nullptr;
 }
 
 // The hourglass while a long action runs.
@@ -295,8 +294,11 @@ bool TFMbu_imd::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+// The commas go for editing. A text refused for its decimal point comes back
+// as typed, so that the user corrects it instead of finding ten times the value.
 void TFMbu_imd::enterNumberField(QLineEdit* field) {
-    field->setText(digitsOnly(field->text(), QStringLiteral("0")));
+    if (!halfWidthNumberText(field->text()).contains(QLatin1Char('.')))
+        field->setText(digitsOnly(field->text(), QStringLiteral("0")));
 }
 
 void TFMbu_imd::leaveField(QLineEdit* field) {
@@ -310,18 +312,13 @@ void TFMbu_imd::leaveField(QLineEdit* field) {
     }
 }
 
+// A whole number is shown with thousands commas; anything else keeps the
+// focus in the field (see leaveWholeNumberField), and nothing is derived.
 void TFMbu_imd::leaveNumberField(QLineEdit* field) {
-    const std::optional<QString> shown = leftAmountText(field->text());
-    if (shown) {
-        field->setText(*shown);
-        if (isOneOf(field->objectName(), kDerivingNumberFields))
-            showDerivedAmounts();
-        return;
-    }
-    if (isOneOf(field->objectName(), kResetNumberFields)) {
-        field->setText(QStringLiteral("0"));
-        field->setFocus();
-    }
+    const QString label = QString::fromUtf8(numberFieldOf(field->objectName())->label);
+    if (!leaveWholeNumberField(field, label)) return;
+    if (const std::optional<QString> shown = leftAmountText(field->text())) field->setText(*shown);
+    if (isOneOf(field->objectName(), kDerivingNumberFields)) showDerivedAmounts();
 }
 
 void TFMbu_imd::showDerivedAmounts() {
@@ -400,6 +397,11 @@ std::optional<ListingRecord> TFMbu_imd::listingFromControls() {
     }
     for (const ListingNumberField& f : listingNumberFields()) {
         QLineEdit* field = edit(f.control);
+        if (halfWidthNumberText(field->text()).contains(QLatin1Char('.'))) {
+            dialogs().warning(decimalPointMessage(QString::fromUtf8(f.label)));
+            field->setFocus();
+            return std::nullopt;
+        }
         const std::optional<qint64> value = numberFromDigits(field->text());
         if (!value) {
             dialogs().warning(numberTooLargeMessage(QString::fromUtf8(f.label)));

@@ -7,6 +7,7 @@
 #include "common/focus_keys.h"
 #include "common/list_printer.h"
 #include "common/query_model.h"
+#include "common/range_edit.h"
 #include "common/record_navigator.h"
 #include "common/store_helpers.h"
 #include "data/batch_copy.h"
@@ -36,12 +37,6 @@
 namespace {
 
 const QString kAll = QStringLiteral("전체");
-
-// A masked range field as the user sees it, with a blank for every position
-// nothing was typed into, so that characters keep their places.
-QString maskedText(const QLineEdit* field) {
-    return field->displayText().replace(u'_', u' ');
-}
 
 // Sets a field's display width for the length of a print job and puts the
 // width it had back afterwards, also when printing fails.
@@ -102,8 +97,9 @@ void TFMbu_lst::connectControls() {
             [this] { showSelectionCount(); });
 
     // Any condition the user changes ends the expiring-leases search.
-    for (QLineEdit* field : {EDcname1, EDtotalm, EDname1, EDaddr, EDdpung, EDgpung, EDstair,
-                             EDbuildname, EDday1, EDday2, EDman})
+    const QList<QLineEdit*> fields{EDcname1, EDtotalm, EDname1,     EDaddr, EDdpung, EDgpung,
+                                   EDstair,  EDbuildname, EDday1, EDday2, EDman};
+    for (QLineEdit* field : fields)
         connect(field, &QLineEdit::textEdited, this, [this] { conditionChanged(); });
     for (QComboBox* box : {CBim, CBcname})
         connect(box, &QComboBox::activated, this, [this] { conditionChanged(); });
@@ -122,7 +118,7 @@ void TFMbu_lst::installFieldHandling() {
     FocusKeys::install({CBim, CBcname, EDcname1, EDtotalm, EDname1, EDaddr, EDdpung, EDgpung,
                         EDstair, EDbuildname, EDday1, EDday2, EDman},
                        false);
-    for (QLineEdit* field : {EDtotalm, EDday1, EDday2})
+    for (QLineEdit* field : {static_cast<QLineEdit*>(EDtotalm), EDday1, EDday2})
         field->installEventFilter(this);
 }
 
@@ -210,10 +206,10 @@ ListingSearchInput TFMbu_lst::searchInput() const {
     input.im = CBim->currentText();
     input.cname = CBcname->currentText();
     input.cname1 = EDcname1->text();
-    input.totalmRange = maskedText(EDtotalm);
-    input.dpungRange = maskedText(EDdpung);
-    input.gpungRange = maskedText(EDgpung);
-    input.stairRange = maskedText(EDstair);
+    input.totalmRange = EDtotalm->maskedText();
+    input.dpungRange = EDdpung->maskedText();
+    input.gpungRange = EDgpung->maskedText();
+    input.stairRange = EDstair->maskedText();
     input.name1 = EDname1->text();
     input.addr = EDaddr->text();
     // A flag shown as "either" is no condition.
@@ -350,7 +346,7 @@ void TFMbu_lst::showSelectionCount() {
 }
 
 void TFMbu_lst::showTotalAmountWords() {
-    PNnumberStrDisplay->setText(totalAmountCaption(maskedText(EDtotalm)));
+    PNnumberStrDisplay->setText(totalAmountCaption(EDtotalm->maskedText()));
 }
 
 int TFMbu_lst::currentRow() const {

@@ -19,6 +19,7 @@ class QStatusBar;
 class QTableView;
 class QToolButton;
 class QueryModel;
+class RangeEdit;
 class RecordNavigator;
 
 // The listing management list "매물관리": the broker's working list of
@@ -61,12 +62,12 @@ public:
     QComboBox* CBim = nullptr;
     QComboBox* CBcname = nullptr;
     QLineEdit* EDcname1 = nullptr;
-    QLineEdit* EDtotalm = nullptr;
+    RangeEdit* EDtotalm = nullptr;
     QLineEdit* EDname1 = nullptr;
     QLineEdit* EDaddr = nullptr;
-    QLineEdit* EDdpung = nullptr;
-    QLineEdit* EDgpung = nullptr;
-    QLineEdit* EDstair = nullptr;
+    RangeEdit* EDdpung = nullptr;
+    RangeEdit* EDgpung = nullptr;
+    RangeEdit* EDstair = nullptr;
     QLineEdit* EDbuildname = nullptr;
     QRadioButton* RBexpireday = nullptr;
     QRadioButton* RBinday = nullptr;

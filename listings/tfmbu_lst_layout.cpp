@@ -7,6 +7,7 @@
 #include "common/cp949.h"
 #include "common/query_model.h"
 #include "common/record_navigator.h"
+#include "common/range_edit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -47,9 +48,8 @@ QLineEdit* textField(QWidget* parent, const char* name, int bytes, int width) {
     return field;
 }
 
-QLineEdit* maskedField(QWidget* parent, const char* name, const QString& mask, int width) {
-    auto* field = named(new QLineEdit(parent), name);
-    field->setInputMask(mask);
+RangeEdit* rangeField(QWidget* parent, const char* name, int digits, int width) {
+    auto* field = named(new RangeEdit(digits, parent), name);
     field->setFixedWidth(width);
     return field;
 }
@@ -102,7 +102,7 @@ QFrame* TFMbu_lst::buildSearchPanel() {
     CBim->setVisible(false);
     CBcname->setVisible(false);
     EDcname1 = textField(PNsearch, "EDcname1", 20, 130);
-    EDtotalm = maskedField(PNsearch, "EDtotalm", QStringLiteral("000000-000000;_"), 120);
+    EDtotalm = rangeField(PNsearch, "EDtotalm", 6, 120);
     EDname1 = textField(PNsearch, "EDname1", 10, 90);
     EDname1->setToolTip(QStringLiteral("소유자/임차인 검색"));
     addLabelled(grid, 0, 1, QStringLiteral("구분"), CBim);
@@ -112,9 +112,9 @@ QFrame* TFMbu_lst::buildSearchPanel() {
     addLabelled(grid, 0, 9, QStringLiteral("이름"), EDname1);
 
     EDaddr = textField(PNsearch, "EDaddr", 20, 130);
-    EDdpung = maskedField(PNsearch, "EDdpung", QStringLiteral("00000-00000;_"), 110);
-    EDgpung = maskedField(PNsearch, "EDgpung", QStringLiteral("00000-00000;_"), 110);
-    EDstair = maskedField(PNsearch, "EDstair", QStringLiteral("00-00;_"), 60);
+    EDdpung = rangeField(PNsearch, "EDdpung", 5, 110);
+    EDgpung = rangeField(PNsearch, "EDgpung", 5, 110);
+    EDstair = rangeField(PNsearch, "EDstair", 2, 60);
     EDbuildname = textField(PNsearch, "EDbuildname", 15, 110);
     addLabelled(grid, 1, 1, QStringLiteral("지역"), EDaddr);
     addLabelled(grid, 1, 3, QStringLiteral("대지"), EDdpung);

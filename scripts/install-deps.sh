@@ -9,6 +9,7 @@ packages=(
   libsqlite3-dev libjpeg-dev
   pxlib-dev
   libgtest-dev libgmock-dev
+  clang libclang-rt-14-dev python3
   xvfb xauth poppler-utils
   fonts-nanum fonts-noto-cjk
   qt6-translations-l10n

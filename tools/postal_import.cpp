@@ -1,5 +1,6 @@
 #include "tools/postal_import.h"
 
+#include "common/regular_file.h"
 #include "data/database.h"
 #include "data/store_error.h"
 #include "data/transaction.h"
@@ -26,14 +27,23 @@ PostalFieldLimits limitsOf(Database& database) {
             fieldSize(info, QStringLiteral("DDD"), defaults.ddd)};
 }
 
-void replaceRows(Database& database, const std::vector<PostalRow>& rows) {
+// Replaces the rows of addr with the file's, in one transaction: the rows are
+// written as they are read, and a fault anywhere in the file leaves the
+// table as it was.
+bool replaceRows(Database& database, QIODevice& file, QString* error, int* imported) {
+    const PostalFieldLimits limits = limitsOf(database);
     Transaction transaction(database);
     database.execute(QStringLiteral("DELETE FROM addr"));
-    for (const PostalRow& row : rows) {
+    int written = 0;
+    const auto write = [&database, &written](const PostalRow& row) {
         database.execute(QStringLiteral("INSERT INTO addr (ZIP, ADDR, DDD) VALUES (?, ?, ?)"),
                          {row.zip, row.addr, row.ddd});
-    }
+        ++written;
+    };
+    if (!readPostalFile(file, limits, write, error)) return false;
     transaction.commit();
+    if (imported) *imported = written;
+    return true;
 }
 
 int rowCount(Database& database) {
@@ -52,35 +62,19 @@ QString postalSamplePath() {
 }
 
 bool importPostalCodes(Database& database, const QString& filePath, QString* error, int* imported) {
-    if (imported)
-        *imported = 0;
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) {
-            *error =
-                QStringLiteral("파일을 열 수 없습니다: %1 (%2)").arg(filePath, file.errorString());
-        }
-        return false;
-    }
+    if (imported) *imported = 0;
+    QFile file;
+    if (!openRegularFile(filePath, file, error)) return false;
     try {
-        const auto rows =
-            parsePostalText(decodePostalText(file.readAll()), limitsOf(database), error);
-        if (!rows)
-            return false;
-        replaceRows(database, *rows);
-        if (imported)
-            *imported = static_cast<int>(rows->size());
-        return true;
+        return replaceRows(database, file, error, imported);
     } catch (const StoreError& failure) {
-        if (error)
-            *error = QString::fromStdString(failure.what());
+        if (error) *error = QString::fromStdString(failure.what());
     }
     return false;
 }
 
 void loadPostalSampleIfEmpty(Database& database) {
-    if (rowCount(database) > 0)
-        return;
+    if (rowCount(database) > 0) return;
     QString error;
     if (!importPostalCodes(database, postalSamplePath(), &error)) {
         throw StoreError(QStringLiteral("우편번호 예시 자료를 넣을 수 없습니다."), error);

@@ -11,10 +11,11 @@ class Database;
 QString postalSamplePath();
 
 // Replaces every row of addr.dbf with the rows of the file (see
-// tools/postal_file.h for its form), in one transaction. When the file
-// cannot be read or any row is faulty nothing is replaced, `error` gets a
-// Korean sentence (naming the line for a faulty row) and the result is
-// false. `imported` gets the number of rows written.
+// tools/postal_file.h for its form), in one transaction, reading the file as
+// a stream. Only a regular file is read (a pipe or a device is refused at
+// once). When the file cannot be read or any line is faulty nothing is
+// replaced, `error` gets a Korean sentence (naming the line at fault) and the
+// result is false. `imported` gets the number of rows written.
 bool importPostalCodes(Database& database, const QString& filePath, QString* error,
                        int* imported = nullptr);
 

@@ -49,6 +49,44 @@ TEST_F(InputChecksTest, WholeNumberReadsLikeAnIntegerAndFocusesTheField) {
     EXPECT_EQ(dlg().beeps, 0);
 }
 
+TEST_F(InputChecksTest, LeavingAWholeNumberFieldReadsFullWidthDigitsAndRefusesDecimals) {
+    EXPECT_EQ(halfWidthNumberText(QStringLiteral("１２３，４５６．７－＋／ａ")),
+              QStringLiteral("123,456.7-+／ａ"));
+    const QString label = QStringLiteral("보증금");
+    const struct {
+        const char* typed;
+        bool whole;
+        const char* shown;
+        QString message;  // empty: none
+    } cases[] = {
+        {"1234", true, "1234", {}},
+        {"１２３４", true, "1234", {}},
+        {"-5", true, "-5", {}},
+        {"abc", false, "0", {}},
+        {"", false, "0", {}},
+        {"1,000", false, "0", {}},
+        {"１２ａ", false, "0", {}},
+        {"12.5", false, "12.5", decimalPointMessage(label)},
+        {"１２．５", false, "12.5", decimalPointMessage(label)},
+        {".", false, ".", decimalPointMessage(label)},
+        {"99999999999", false, "99999999999", wholeNumberTooLargeMessage(label)},
+    };
+    QWidget window;
+    auto* other = new QPushButton(&window);
+    auto* field = new QLineEdit(&window);
+    window.show();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        dlg().reset();
+        other->setFocus();
+        field->setText(QString::fromUtf8(c.typed));
+        EXPECT_EQ(leaveWholeNumberField(field, label), c.whole);
+        EXPECT_EQ(field->text(), QString::fromUtf8(c.shown));
+        EXPECT_EQ(window.focusWidget(), c.whole ? static_cast<QWidget*>(other) : field);
+        EXPECT_EQ(dlg().texts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
+    }
+}
+
 TEST_F(InputChecksTest, ComboSearchSkipsItemZero) {
     QComboBox box;
     box.addItems({QStringLiteral("전체"), QStringLiteral("임대"), QStringLiteral("매매"),

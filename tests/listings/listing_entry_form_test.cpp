@@ -1,6 +1,7 @@
 // The listing entry form TFMbu_imd driven through its controls, offscreen.
 
 #include "common/dates.h"
+#include "common/input_checks.h"
 #include "listings/listing_record.h"
 #include "listings/tfmbu_cod.h"
 #include "listings/tfmbu_imd.h"
@@ -310,7 +311,7 @@ TEST_F(ListingEntryFormTest, AmountsGivePricePerPyeongAndThePositiveDifference) 
     EXPECT_EQ(text("EDmpricepp"), QStringLiteral("777")) << "no land, no price per pyeong";
 }
 
-TEST_F(ListingEntryFormTest, AreasShowBareDigitsAndStoreOnlyTheDigitsOfTheText) {
+TEST_F(ListingEntryFormTest, NumberFieldsShowBareDigitsWhileEditedAndStoreWholeNumbers) {
     const QString number = storeListing();
     open(2, number);
     focusOn(control("EDdpung"));
@@ -321,15 +322,54 @@ TEST_F(ListingEntryFormTest, AreasShowBareDigitsAndStoreOnlyTheDigitsOfTheText) 
     focusOn(control("EDstair"));
     EXPECT_EQ(text("EDstair"), QStringLiteral("0"));
 
-    typeAndLeave("EDgpung", QStringLiteral("12.5"));
-    EXPECT_EQ(text("EDgpung"), QStringLiteral("0"));
-    EXPECT_EQ(focused(), control("EDgpung")) << "the focus returns to the field";
-    typeAndLeave("EDdpung", QStringLiteral("12.5"));
-    EXPECT_EQ(text("EDdpung"), QStringLiteral("12.5"));
-    EXPECT_NE(focused(), control("EDdpung"));
+    // Full-width digits, as an input method types them in full-width mode.
+    typeAndLeave("EDgpung", QStringLiteral("１２３４"));
+    EXPECT_EQ(text("EDgpung"), QStringLiteral("1,234"));
+    typeAndLeave("EDstair", QStringLiteral("１２"));
+    EXPECT_EQ(text("EDstair"), QStringLiteral("12"));
+    EXPECT_TRUE(dlg().messages.isEmpty());
     click("BTmod");
-    EXPECT_EQ(stored(number, "dpung").toLongLong(), 125);
-    EXPECT_EQ(stored(number, "gpung").toLongLong(), 0);
+    EXPECT_EQ(stored(number, "gpung").toLongLong(), 1234);
+    EXPECT_EQ(stored(number, "stair").toLongLong(), 12);
+}
+
+TEST_F(ListingEntryFormTest, EveryNumberFieldRefusesWhatIsNotAWholeNumber) {
+    open(1);
+    for (const ListingNumberField& f : listingNumberFields()) {
+        SCOPED_TRACE(f.control);
+        const QString label = QString::fromUtf8(f.label);
+        dlg().reset();
+        // Not a number: "0", with the focus back in the field and no message.
+        typeAndLeave(f.control, QStringLiteral("abc"));
+        EXPECT_EQ(text(f.control), QStringLiteral("0"));
+        EXPECT_EQ(focused(), control(f.control));
+        EXPECT_TRUE(dlg().messages.isEmpty());
+        // A decimal point, half- or full-width: said, and kept as typed for correcting,
+        // also when the field is entered again.
+        for (const QString& typed : {QStringLiteral("12.5"), QStringLiteral("１２．５")}) {
+            dlg().reset();
+            typeAndLeave(f.control, typed);
+            EXPECT_EQ(dlg().texts(), QStringList{decimalPointMessage(label)});
+            EXPECT_EQ(dlg().last().icon, Dialogs::Icon::Warning);
+            EXPECT_EQ(text(f.control), QStringLiteral("12.5"));
+            EXPECT_EQ(focused(), control(f.control));
+        }
+        // Registering then refuses it too, instead of storing 125.
+        dlg().reset();
+        click("BTinp");
+        EXPECT_TRUE(dlg().saw(decimalPointMessage(label)));
+        EXPECT_FALSE(dlg().saw(QStringLiteral("자료를 등록하였습니다 ...!")));
+        EXPECT_EQ(rows(QStringLiteral("budong")), 0);
+        typeAndLeave(f.control, QStringLiteral("7"));
+    }
+    dlg().reset();
+    click("BTinp");
+    EXPECT_TRUE(dlg().saw(QStringLiteral("자료를 등록하였습니다 ...!")));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT dpung + gpung + stair + tmprice + rendmoney + ensurem "
+                                    "+ monthm + tbipumm + totalm FROM budong"))
+                  .toLongLong(),
+              63)
+        << "nine of the fields as typed; the two prices per pyeong are derived";
 }
 
 TEST_F(ListingEntryFormTest, DatesAreNormalisedOrRefusedAndQuitWritesNothing) {
@@ -399,13 +439,17 @@ TEST_F(ListingEntryFormTest, TooLongTextOrTooLargeAmountIsRefusedWithItsCaption)
     typeInto("EDname", QStringLiteral("김철수다섯여섯"));
     EXPECT_EQ(text("EDname"), QStringLiteral("김철수다섯")) << "typing stops at ten bytes";
 
+    const QString tooLarge =
+        QStringLiteral("임대/매매가 항목에는 2,147,483,647 까지 입력할 수 있습니다 ...!");
     typeAndLeave("EDtmprice", QStringLiteral("99999999999"));
-    EXPECT_EQ(text("EDtmprice"), QStringLiteral("99999999999")) << "no commas for a non-number";
+    EXPECT_EQ(text("EDtmprice"), QStringLiteral("99999999999")) << "kept as typed, not made 0";
+    EXPECT_EQ(dlg().texts(), QStringList{tooLarge}) << "said when the field is left";
+    EXPECT_EQ(focused(), control("EDtmprice"));
     click("BTinp");
-    EXPECT_EQ(dlg().last().text,
-              QStringLiteral("임대/매매가 항목에는 2,147,483,647 까지 입력할 수 있습니다 ...!"));
+    EXPECT_EQ(dlg().last().text, tooLarge);
     EXPECT_EQ(focused(), control("EDtmprice"));
     typeAndLeave("EDtmprice", QStringLiteral("0"));
+    dlg().reset();
 
     // Postal addresses may be longer than the listing's 42-byte address.
     const QString longAddress = QStringLiteral("경상남도 창원시 마산회원구 내서읍 중리 공단길");
@@ -419,7 +463,7 @@ TEST_F(ListingEntryFormTest, TooLongTextOrTooLargeAmountIsRefusedWithItsCaption)
               QStringLiteral("지역-동/소재 항목은 42바이트까지 입력할 수 있습니다 ...!"));
     EXPECT_EQ(dlg().last().icon, Dialogs::Icon::Warning);
     EXPECT_EQ(focused(), control("EDaddr"));
-    EXPECT_EQ(dlg().messages.size(), 2);
+    EXPECT_EQ(dlg().messages.size(), 1);
     EXPECT_EQ(rows(QStringLiteral("budong")), 0);
     EXPECT_EQ(form->currentNumber(), QString());
 }

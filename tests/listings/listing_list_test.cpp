@@ -234,6 +234,13 @@ TEST_F(ListingListTest, EveryConditionNarrowsTheList) {
              QTest::keyClicks(amount, "1");
          },
          {"A006"}},
+        {"total typed with a space between its bounds",
+         [](QWidget& f) {
+             QLineEdit* amount = edit(f, "EDtotalm");
+             amount->setFocus(Qt::TabFocusReason);
+             QTest::keyClicks(amount, "100 600");
+         },
+         {"A001", "A003"}},
         {"land", [=](QWidget& f) { range(f, "EDdpung", "20-30"); }, {"A001", "A003"}},
         {"building from", [=](QWidget& f) { range(f, "EDgpung", "30-"); }, {"A002", "A003"}},
         {"floor from 03", [=](QWidget& f) { range(f, "EDstair", "03-"); }, {"A001", "A003"}},

@@ -13,7 +13,8 @@ TEST(ListingAmounts, DigitsOfTheFieldMakeTheNumberUpToTheLargestWholeNumber) {
         const char* text;
         std::optional<qint64> number;
     } cases[] = {
-        {"12.5", 125},
+        {"12.5", 125},  // the form refuses a decimal point before it reads a number
+        {"１２３", 123},
         {"1,234,567", 1234567},
         {"", 0},
         {"abc", 0},
@@ -22,7 +23,7 @@ TEST(ListingAmounts, DigitsOfTheFieldMakeTheNumberUpToTheLargestWholeNumber) {
         {"99999999999999999999999999", std::nullopt},  // must not wrap around
     };
     for (const auto& c : cases)
-        EXPECT_EQ(numberFromDigits(QString::fromLatin1(c.text)), c.number) << c.text;
+        EXPECT_EQ(numberFromDigits(QString::fromUtf8(c.text)), c.number) << c.text;
 }
 
 TEST(ListingAmounts, PricePerPyeongRoundsHalfToEven) {

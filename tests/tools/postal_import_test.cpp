@@ -4,12 +4,16 @@
 #include "tests/support/store_fixture.h"
 #include "tools/postal_import_command.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace {
 QString u(const char* text) {
@@ -123,6 +127,35 @@ TEST_F(PostalImportTest, MissingFileAndEmptyFileChangeNothing) {
     EXPECT_FALSE(importPostalCodes(db(), headerOnly, &error));
     EXPECT_EQ(error, u("머리글 아래에 우편번호 자료가 없습니다."));
     EXPECT_EQ(addrRows(), oldRows);
+}
+
+TEST_F(PostalImportTest, WhatCannotBeReadChangesNothingAndNamesTheFault) {
+    fillOldRows();
+    const QString fifo = home_.filePath(QStringLiteral("pipe.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = home_.filePath(QStringLiteral("folder.csv"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const struct {
+        QString path;
+        QString error;
+    } cases[] = {
+        {writeFile(QStringLiteral("latin1.csv"), QByteArray("ZIP,ADDR,DDD\n75001,Caf\xE9,01\n")),
+         u("2번째 줄: UTF-8(으)로 읽을 수 없는 바이트가 있습니다. 파일을 UTF-8 또는 CP949(완성형) "
+           "텍스트로 저장한 다음 다시 가져오십시오.")},
+        {writeFile(QStringLiteral("nul.csv"), QByteArray("ZIP,ADDR,DDD\n1,a\0,02\n", 20)),
+         u("2번째 줄: NUL 문자(0 바이트)가 있습니다. 텍스트 파일이 아닌 것 같습니다.")},
+        {fifo, u("보통 파일이 아니라 파이프이므로 읽지 않습니다: ") + fifo},
+        {folder, u("보통 파일이 아니라 폴더이므로 읽지 않습니다: ") + folder},
+    };
+    for (const auto& c : cases) {
+        QString error;
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_FALSE(importPostalCodes(db(), c.path, &error)) << c.path.toStdString();
+        EXPECT_EQ(error.toStdString(), c.error.toStdString());
+        EXPECT_LT(timer.elapsed(), 2000) << "nothing waits for a writer";
+        EXPECT_EQ(addrRows(), oldRows);
+    }
 }
 
 TEST_F(PostalImportTest, SampleFillsAnEmptyTableOnly) {
