@@ -1,6 +1,7 @@
 #include "contracts/amount_field.h"
 
 #include "common/amount_words.h"
+#include "common/input_checks.h"
 #include "common/number_format.h"
 
 namespace {
@@ -29,7 +30,9 @@ QString amountFigure(const QString& text) {
 }
 
 std::optional<QString> amountFieldTextForTyped(const QString& typed) {
-    const QString digits = withoutLeadingZeros(digitsOnly(typed, QStringLiteral("0")));
+    // Digits typed in the input method's full-width mode count as digits.
+    const QString digits =
+        withoutLeadingZeros(digitsOnly(halfWidthNumberText(typed), QStringLiteral("0")));
     if (digits.size() > kAmountDigits) return std::nullopt;
     return amountFieldText(digits);
 }

@@ -1,5 +1,7 @@
 #include "contracts/area_conversion.h"
 
+#include "common/input_checks.h"
+
 #include <cmath>
 
 namespace {
@@ -7,7 +9,7 @@ namespace {
 constexpr double kSquareMetresPerPyeong = 400.0 / 121.0;
 
 std::optional<double> areaOf(const QString& typed) {
-    QString text = typed.trimmed();
+    QString text = halfWidthNumberText(typed).trimmed();
     text.remove(u',');
     if (text.isEmpty()) return std::nullopt;
     bool ok = false;

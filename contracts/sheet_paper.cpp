@@ -5,11 +5,10 @@
 #include <QPen>
 
 SheetPaper::SheetPaper(QWidget* parent) : QWidget(parent) {
+    // White paper with black wording, whatever the surroundings.
+    setBackgroundRole(QPalette::Base);
+    setForegroundRole(QPalette::Text);
     setAutoFillBackground(true);
-    QPalette paper = palette();
-    paper.setColor(QPalette::Window, Qt::white);
-    paper.setColor(QPalette::WindowText, Qt::black);
-    setPalette(paper);
 }
 
 QLabel* SheetPaper::text(const QString& wording, int x, int y, int width, Qt::Alignment alignment) {

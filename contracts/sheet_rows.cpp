@@ -4,8 +4,9 @@
 
 #include <QLabel>
 
-void SheetRows::text(const QString& wording, int x, int width) {
-    paper_->text(wording, x, y_, width);
+int SheetRows::text(const QString& wording, int x, int width) {
+    const QLabel* label = paper_->text(wording, x, y_, width);
+    return label->geometry().right() + 1;
 }
 
 void SheetRows::heading(const QString& wording) {

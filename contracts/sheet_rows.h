@@ -15,8 +15,8 @@ public:
     void skip(int pixels) { y_ += pixels; }
     void next() { y_ += kPitch; }
 
-    // Wording at x on the current row.
-    void text(const QString& wording, int x, int width = 0);
+    // Wording at x on the current row; gives where the wording ends.
+    int text(const QString& wording, int x, int width = 0);
     // A heading of a part of the document.
     void heading(const QString& wording);
     // One line of wording on a row of its own.

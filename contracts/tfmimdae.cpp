@@ -59,15 +59,17 @@ void TFMimdae::buildSheet() {
     frameTable(sheet, rows, top);
 
     rows.skip(8);
-    rows.text(QStringLiteral(
-                  "제 2 조  임대인은 위 부동산을 임대차 목적대로 사용 수익할 수 있는 상태로 하여"),
-              24);
-    field("indoday", 530, rows.y(), 90);
-    rows.text(QStringLiteral("일 까지"), 626);
+    int blank = rows.text(
+        QStringLiteral(
+            "제 2 조  임대인은 위 부동산을 임대차 목적대로 사용 수익할 수 있는 상태로 하여"),
+        24);
+    field("indoday", blank + 6, rows.y(), 90);
+    rows.text(QStringLiteral("일 까지"), blank + 102);
     rows.next();
-    rows.text(QStringLiteral("         임차인에게 인도하며, 임대차기간은 인도일로부터"), 24);
-    field("monthCount", 350, rows.y(), 30);
-    rows.text(QStringLiteral("개월로 한다."), 386);
+    blank =
+        rows.text(QStringLiteral("         임차인에게 인도하며, 임대차기간은 인도일로부터"), 24);
+    field("monthCount", blank + 6, rows.y(), 30);
+    rows.text(QStringLiteral("개월로 한다."), blank + 42);
     rows.next();
     for (const char* wording :
          {"제 3 조  임차인은 임대인의 동의없이는 위 부동산의 용도나 구조 등을 변경하거나 "

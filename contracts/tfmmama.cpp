@@ -60,9 +60,10 @@ void TFMmama::buildSheet() {
     rows.line(
         QStringLiteral("제 2 조  매도인은 매수인으로부터 매매대금의 잔금을 수령함과 동시에 "
                        "매수인에게 소유권 이전등기에 필요한"));
-    rows.text(QStringLiteral("         모든 서류를 교부하고 이전등기에 협력하며, 위 부동산을"), 24);
-    field("indoday", 420, rows.y(), 90);
-    rows.text(QStringLiteral("일 인도한다."), 516);
+    const int blank = rows.text(
+        QStringLiteral("         모든 서류를 교부하고 이전등기에 협력하며, 위 부동산을"), 24);
+    field("indoday", blank + 6, rows.y(), 90);
+    rows.text(QStringLiteral("일 인도한다."), blank + 102);
     rows.next();
     for (const char* wording :
          {"제 3 조  매도인은 위 부동산에 설정된 저당권,지상권,임차권등 소유권의 행사를 제한하는 "
