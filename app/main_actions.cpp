@@ -2,6 +2,7 @@
 
 #include "app/tfmbu_main.h"
 #include "common/action_guard.h"
+#include "contracts/tfmcontract.h"
 #include "listings/tfmbu_lst.h"
 
 #include <QObject>
@@ -9,6 +10,12 @@
 namespace {
 void openListings(TFMbu_main* mainWindow) {
     TFMbu_lst form(mainWindow);
+    form.exec();
+}
+
+// The contract chooser with no listing chosen: its documents open for browsing.
+void openContracts(TFMbu_main* mainWindow) {
+    TFMcontract form(mainWindow);
     form.exec();
 }
 
@@ -23,6 +30,8 @@ void connectMainActions(TFMbu_main& mainWindow) {
     TFMbu_main* window = &mainWindow;
     QObject::connect(window, &TFMbu_main::listingsRequested, window,
                      guarded([window] { openListings(window); }));
+    QObject::connect(window, &TFMbu_main::contractsRequested, window,
+                     guarded([window] { openContracts(window); }));
     QObject::connect(window, &TFMbu_main::expiringLeasesRequested, window,
                      guarded([window] { openExpiringLeases(window); }));
 }

@@ -236,6 +236,11 @@ void ContractForm::setStatusCount() {
     LBstatus->setText(QStringLiteral("검색: ") + QString::number(table_.recordCount()));
 }
 
+qint64 ContractForm::storedKey() const {
+    if (inserting_ || !hasStoredRow() || profile_.keyField.isEmpty()) return 0;
+    return table_.integer(profile_.keyField);
+}
+
 bool ContractForm::hasCurrentRow() const {
     return inserting_ || hasStoredRow();
 }

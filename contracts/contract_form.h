@@ -45,6 +45,9 @@ public:
     // is first shown (never again after a message box or a child form).
     void formActivate();
 
+    // The key of the stored contract the form shows; 0 when it shows none.
+    qint64 storedKey() const;
+
     // Whether what is on the form differs from what is stored.
     bool hasUnsavedChanges() const;
     // The document as the printer sees it: every field of the table, with

@@ -15,6 +15,7 @@
 #include "data/table.h"
 #include "common/grid_settings.h"
 #include "listings/listing_columns.h"
+#include "contracts/tfmcontract.h"
 #include "listings/tfmbu_cod.h"
 #include "listings/tfmbu_imd.h"
 #include "listings/total_amount_words.h"
@@ -91,8 +92,9 @@ void TFMbu_lst::connectControls() {
     connect(BTgridSet, &QPushButton::clicked, this, guarded([this] { openGridSettings(); }));
     connect(BTgridSetClose, &QPushButton::clicked, this, guarded([this] { closeGridSettings(); }));
     connect(BTquit, &QPushButton::clicked, this, [this] { reject(); });
-    // 계약, 사진관리 and 카드 open the contract chooser, the photo management
-    // and the property card, which are connected when those forms exist.
+    connect(BTcontract, &QPushButton::clicked, this, guarded([this] { openContracts(); }));
+    // 사진관리 and 카드 open the photo management and the property card, which
+    // are connected when those forms exist.
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { showSelectionCount(); });
 
@@ -383,6 +385,18 @@ void TFMbu_lst::openEntryForm(int mode) {
     deletionFlag_ = false;
     formActivate();
     // Back on the row the user left, when the list still reaches it.
+    if (row > 0) moveGridRow(std::min(row, model_->rowCount() - 1));
+}
+
+// The contract chooser, its documents started from the selected listing.
+void TFMbu_lst::openContracts() {
+    const int row = currentRow();
+    {
+        TFMcontract chooser(this);
+        chooser.LBscancode->setText(selectedScancode());
+        chooser.exec();
+    }
+    formActivate();
     if (row > 0) moveGridRow(std::min(row, model_->rowCount() - 1));
 }
 
