@@ -108,8 +108,8 @@ void placeParties(SheetPaper* sheet, SheetRows& rows, const PlaceField& field, c
     rows.text(QStringLiteral("대표"), 376);
     field("comname1", 410, rows.y(), 80);
     rows.text(QStringLiteral("인"), 494);
-    rows.text(permitLabel, 516);
-    field("comno1", 600, rows.y(), 150);
+    rows.text(permitLabel, 528);
+    field("comno1", 612, rows.y(), 150);
     rows.next();
     frameTable(sheet, rows, top);
 }
