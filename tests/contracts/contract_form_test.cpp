@@ -120,18 +120,17 @@ TEST_F(ContractFormTest, DetailModeOpensTheChosenContract) {
     // The row is open for changes: 수 정 stores it as it is.
     click("BTmod");
     EXPECT_EQ(dlg().texts(), QStringList{kSaved});
-}
 
-TEST_F(ContractFormTest, DetailModeWithNoSuchContractClosesAtOnce) {
-    addContract("cont_2", QStringLiteral("종로구"), QStringLiteral("2026-01-05"));
-    TFMmama f;
-    f.LBscancode->setText(QStringLiteral("Dtl"));
-    f.LBsojaji->setText(QStringLiteral("없는 주소"));
-    f.documentKey = 999;
-    f.show();
-    QTRY_VERIFY(!f.isVisible());
+    // A contract that is not there: the form says so and closes at once.
+    dlg().reset();
+    form.reset();
+    TFMmama missing;
+    missing.LBscancode->setText(QStringLiteral("Dtl"));
+    missing.documentKey = 999;
+    missing.show();
+    QTRY_VERIFY(!missing.isVisible());
     EXPECT_EQ(dlg().texts(), QStringList{QStringLiteral("선택한 계약서를 찾을 수 없습니다 ...!")});
-    EXPECT_EQ(rows(QStringLiteral("cont_2")), 1);
+    EXPECT_EQ(rows(QStringLiteral("cont_2")), 2);
 }
 
 TEST_F(ContractFormTest, BrowseModeShowsTheStoredContractsInOrder) {
@@ -153,7 +152,17 @@ TEST_F(ContractFormTest, BrowseModeShowsTheStoredContractsInOrder) {
     click("BTmod");
     EXPECT_EQ(scalar(QStringLiteral("SELECT name2 FROM cont_1 WHERE sojaji = '첫째'")).toString(),
               QStringLiteral("박세입"));
-    EXPECT_EQ(rows(QStringLiteral("cont_1")), 2);
+    // 신규작성 begins a new contract.
+    click("BTnew");
+    EXPECT_EQ(status(), QStringLiteral("신규작성"));
+    EXPECT_EQ(button("BTmod")->text(), QStringLiteral("저 장"));
+    EXPECT_EQ(button("BTmod")->toolTip(), QStringLiteral("작성된 계약서 등록"));
+    EXPECT_EQ(hint(), kNewHint);
+    EXPECT_EQ(f.focusWidget(), field("sojaji"));
+    typeAndLeave("sojaji", QStringLiteral("셋째"));
+    click("BTmod");
+    EXPECT_EQ(rows(QStringLiteral("cont_1")), 3);
+    EXPECT_EQ(status(), QStringLiteral("검색: 3"));
 }
 
 // A contract started from a listing carries the listing's address twice,
@@ -332,24 +341,6 @@ TEST_F(ContractFormTest, TypedChangesAreNeverThrownAwayWithoutAsking) {
     EXPECT_EQ(dlg().texts(), QStringList{leaving});
     EXPECT_EQ(
         scalar(QStringLiteral("SELECT count(*) FROM cont_2 WHERE name1 = '고친 이름'")).toInt(), 0);
-}
-
-// 신규작성 begins a new contract on a form in the browse mode.
-TEST_F(ContractFormTest, NewContractFromTheBrowseMode) {
-    addOffice();
-    addContract("cont_2", QStringLiteral("첫째"), QStringLiteral("2026-01-05"));
-    ContractForm& f = open(QString());
-    click("BTnew");
-    EXPECT_EQ(status(), QStringLiteral("신규작성"));
-    EXPECT_EQ(button("BTmod")->text(), QStringLiteral("저 장"));
-    EXPECT_EQ(button("BTmod")->toolTip(), QStringLiteral("작성된 계약서 등록"));
-    EXPECT_EQ(hint(), kNewHint);
-    EXPECT_EQ(f.focusWidget(), field("sojaji"));
-    EXPECT_EQ(text("comname1"), QStringLiteral("홍길동"));
-    typeAndLeave("sojaji", QStringLiteral("둘째"));
-    click("BTmod");
-    EXPECT_EQ(rows(QStringLiteral("cont_2")), 2);
-    EXPECT_EQ(status(), QStringLiteral("검색: 2"));
 }
 
 // --- Office, fee, printing -------------------------------------------------

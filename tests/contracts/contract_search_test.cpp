@@ -254,49 +254,43 @@ TEST_F(ContractSearchTest, RegisterOpensANewContractAndTheGridShowsIt) {
 }
 
 // The main window's 계약서 button opens the chooser with no listing: its
-// documents open for browsing, the search opens with no mode.
-TEST_F(ContractSearchTest, TheMainWindowsContractButtonOpensTheChooserForBrowsing) {
+// documents open for browsing. The listing list's 계약 button hands over the
+// selected listing: each document starts as a new one filled from it.
+TEST_F(ContractSearchTest, TheChooserFromTheMainWindowAndFromAListing) {
     TFMbu_main window;
     connectMainActions(window);
     window.show();
     QList<Opened> opened;
-    ModalHandler chooser([&](QWidget* modal) {
+    const auto chooseEach = [&opened](QWidget* modal) {
         auto* contracts = qobject_cast<TFMcontract*>(modal);
         ASSERT_NE(contracts, nullptr);
         EXPECT_EQ(contracts->windowTitle(), QStringLiteral("계약서"));
-        EXPECT_EQ(contracts->LBscancode->text(), QString());
         opened = pressEveryChooserButton(contracts);
         clickOn(*contracts, "BitBtn3");
-    });
-    emit window.contractsRequested();
-    EXPECT_TRUE(chooser.appeared());
+    };
+    {
+        ModalHandler chooser(chooseEach);
+        emit window.contractsRequested();
+        EXPECT_TRUE(chooser.appeared());
+    }
     ASSERT_EQ(opened.size(), 4);
-    EXPECT_EQ(opened[0].form, QStringLiteral("TFMimdae"));
-    EXPECT_EQ(opened[1].form, QStringLiteral("TFMmama"));
-    EXPECT_EQ(opened[2].form, QStringLiteral("TFMjungGa"));
-    EXPECT_EQ(opened[3].form, QStringLiteral("TFMcont_inq"));
+    const QStringList forms{QStringLiteral("TFMimdae"), QStringLiteral("TFMmama"),
+                            QStringLiteral("TFMjungGa"), QStringLiteral("TFMcont_inq")};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(opened[i].form, forms[i]) << i;
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(opened[i].mode, QString()) << i;
-    EXPECT_TRUE(dlg().errors.isEmpty());
-}
 
-// The listing list's 계약 button: each document starts as a new one filled
-// from the selected listing.
-TEST_F(ContractSearchTest, TheListingListsContractButtonStartsDocumentsFromTheListing) {
     sql(QStringLiteral(
         "INSERT INTO budong (scancode, addr, name, htel, reqing, kwanggo) "
         "VALUES ('26120810000001', '종로구 청운동 12-3', '김철수', '02-123-4567', 'Y', 'N')"));
     TFMbu_lst list;
     list.show();
-    QList<Opened> opened;
-    ModalHandler chooser([&](QWidget* modal) {
-        auto* contracts = qobject_cast<TFMcontract*>(modal);
-        ASSERT_NE(contracts, nullptr);
-        opened = pressEveryChooserButton(contracts);
-        contracts->reject();
-    });
-    clickOn(list, "BTcontract");
-    EXPECT_TRUE(chooser.appeared());
+    {
+        ModalHandler chooser(chooseEach);
+        clickOn(list, "BTcontract");
+        EXPECT_TRUE(chooser.appeared());
+    }
     ASSERT_EQ(opened.size(), 4);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(opened[i].mode, QStringLiteral("26120810000001")) << i;
@@ -306,4 +300,5 @@ TEST_F(ContractSearchTest, TheListingListsContractButtonStartsDocumentsFromTheLi
                   rows(QStringLiteral("junggah")),
               0)
         << "nothing is stored until the user saves";
+    EXPECT_TRUE(dlg().errors.isEmpty());
 }
