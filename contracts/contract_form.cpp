@@ -348,7 +348,7 @@ void ContractForm::saveDocument() {
 
 // Writes the form's row: a new row, or the changes of the stored one. When
 // the store refuses, nothing is written and the form keeps what was typed.
-bool ContractForm::storeRow() {
+void ContractForm::storeRow() {
     Transaction transaction(Database::qdb3());
     try {
         if (inserting_) {
@@ -365,7 +365,6 @@ bool ContractForm::storeRow() {
         throw;
     }
     showStoredRow();
-    return true;
 }
 
 void ContractForm::deleteDocument() {
@@ -393,11 +392,15 @@ void ContractForm::newDocument() {
         dialogs().informationYes(profile_.savedMessage);
     }
     startNewRow();
+    showNewDocumentStatus();
+    edits_.value(profile_.addressField.toLower())->setFocus();
+}
+
+void ContractForm::showNewDocumentStatus() {
     LBstatus->setText(kNewStatus);
     BTmod->setText(QStringLiteral("저 장"));
     BTmod->setToolTip(QStringLiteral("작성된 계약서 등록"));
     StatusBar1->showMessage(kNewHint);
-    edits_.value(profile_.addressField.toLower())->setFocus();
 }
 
 void ContractForm::printDocument() {

@@ -94,6 +94,7 @@ private:
     void setStatusCount();
     void followCurrentRow();
     void setBrowseCaption();
+    void showNewDocumentStatus();
     bool hasCurrentRow() const;
     bool confirmLeavingChanges(const QString& question);
     void moveTo(RecordNavigator::Move move);
@@ -104,7 +105,7 @@ private:
 
     // Button actions.
     void saveDocument();
-    bool storeRow();
+    void storeRow();
     void deleteDocument();
     void newDocument();
     void printDocument();

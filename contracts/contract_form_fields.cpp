@@ -66,6 +66,7 @@ void ContractForm::fieldEdited() {
     inserting_ = true;
     loaded_.clear();
     if (profile_.isContract()) copyOfficeDetails(/*intoEmptyOnly=*/true);
+    showNewDocumentStatus();
     followCurrentRow();
 }
 
