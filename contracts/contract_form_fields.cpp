@@ -42,7 +42,15 @@ QString ContractForm::storedText(const QString& name) const {
     const QString key = name.toLower();
     if (memo_ && key == memoName_) return memo_->toPlainText();
     const QLineEdit* edit = edits_.value(key);
-    return edit ? storedWonMark(edit->text()) : QString();
+    if (!edit) return {};
+    // An amount being edited shows its figure alone; it counts as the text
+    // it becomes on leaving the field.
+    const DocumentField* field = profile_.field(name);
+    if (edit == enteredField_ && field && field->role == FieldRole::Amount) {
+        if (const std::optional<QString> amount = amountFieldTextForTyped(edit->text()))
+            return *amount;
+    }
+    return storedWonMark(edit->text());
 }
 
 void ContractForm::setShownText(const QString& name, const QString& stored) {

@@ -274,6 +274,11 @@ TEST_F(ContractFormTest, AmountFieldsHoldWordsAndFigure) {
     typeAndLeave("sojaji", QStringLiteral("주소"));
     click("BTmod");
     EXPECT_EQ(scalar(QStringLiteral("SELECT money1 FROM cont_2")).toString(), stored5000);
+    // Entering a stored amount changes nothing that would need saving.
+    open(QStringLiteral("Dtl"), scalar(QStringLiteral("SELECT contno FROM cont_2")).toLongLong());
+    focusOn(field("money1"));
+    EXPECT_EQ(text("money1"), QStringLiteral("5,000"));
+    EXPECT_FALSE(form->hasUnsavedChanges());
 }
 
 // The signing date is rewritten when it reads as a date and kept as typed
