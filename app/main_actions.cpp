@@ -4,6 +4,7 @@
 #include "common/action_guard.h"
 #include "contracts/tfmcontract.h"
 #include "listings/tfmbu_lst.h"
+#include "listings/tfmdisp.h"
 
 #include <QObject>
 
@@ -16,6 +17,11 @@ void openListings(TFMbu_main* mainWindow) {
 // The contract chooser with no listing chosen: its documents open for browsing.
 void openContracts(TFMbu_main* mainWindow) {
     TFMcontract form(mainWindow);
+    form.exec();
+}
+
+void openListingDisplay(TFMbu_main* mainWindow) {
+    TFMdisp form(mainWindow);
     form.exec();
 }
 
@@ -32,6 +38,8 @@ void connectMainActions(TFMbu_main& mainWindow) {
                      guarded([window] { openListings(window); }));
     QObject::connect(window, &TFMbu_main::contractsRequested, window,
                      guarded([window] { openContracts(window); }));
+    QObject::connect(window, &TFMbu_main::viewerRequested, window,
+                     guarded([window] { openListingDisplay(window); }));
     QObject::connect(window, &TFMbu_main::expiringLeasesRequested, window,
                      guarded([window] { openExpiringLeases(window); }));
 }
