@@ -1,5 +1,7 @@
 #include "common/office_folder.h"
 
+#include "common/private_files.h"
+
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -43,8 +45,7 @@ bool OfficeFolder::namesAliasDirectory(const QString& alias) const {
 }
 
 bool OfficeFolder::ensureCreated() const {
-    QDir dir;
-    if (!dir.mkpath(path_) || !dir.mkpath(pictDirectory())) return false;
+    if (!makeOwnerOnlyFolder(path_) || !QDir().mkpath(pictDirectory())) return false;
     QSettings ini(iniPath(), QSettings::IniFormat);
     if (!ini.contains(aliasKey(QStringLiteral("qdb3")))) {
         ini.setValue(aliasKey(QStringLiteral("qdb3")), QStringLiteral("qdb3"));

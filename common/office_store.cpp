@@ -1,6 +1,7 @@
 #include "common/office_store.h"
 
 #include "common/office_folder.h"
+#include "common/private_files.h"
 #include "data/database.h"
 #include "data/store_error.h"
 #include "data/store_messages.h"
@@ -51,7 +52,7 @@ std::unique_ptr<Database> openOfficeStore(const OfficeFolder& folder, const AskT
         }
         if (!ask(missingDataFolderQuestion(directory))) return nullptr;
     }
-    if (!QFileInfo(directory).isDir() && !QDir().mkpath(directory)) {
+    if (!makeOwnerOnlyFolder(directory)) {
         throw StoreError(named ? dataFolderNotCreated(directory, folder.iniPath())
                                : storeMessages::folderNotCreated(directory),
                          QStringLiteral("cannot create the data folder"));

@@ -42,6 +42,10 @@ public:
 
     virtual void beginJob() = 0;
     virtual void endJob() = 0;
+    // Ends a job that failed part way: what was drawn is thrown away where
+    // the printer system allows it, and nothing is reported. Devices that
+    // cannot throw a job away end it.
+    virtual void abortJob() { endJob(); }
     virtual void newPage() = 0;
     virtual bool jobActive() const = 0;
     // True when the job is drawn for a preview window rather than a printer.

@@ -78,6 +78,14 @@ void QtPrintDevice::endJob() {
     }
 }
 
+void QtPrintDevice::abortJob() {
+    if (!jobActive()) return;
+    // The spooler drops the job; a file being written keeps what was drawn.
+    printer_->abort();
+    painter_->end();
+    painter_.reset();
+}
+
 void QtPrintDevice::newPage() {
     if (!printer_->newPage()) throw std::runtime_error("새 페이지를 시작할 수 없습니다.");
 }

@@ -33,6 +33,7 @@ public:
 
     void beginJob() override;
     void endJob() override;
+    void abortJob() override;
     void newPage() override;
     bool jobActive() const override;
     bool isPreview() const override { return preview_; }

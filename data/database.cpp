@@ -1,5 +1,7 @@
 #include "data/database.h"
 
+#include "common/private_files.h"
+
 #include "data/query.h"
 #include "data/store_error.h"
 #include "data/store_file_check.h"
@@ -70,13 +72,20 @@ Database::Database(const QString& directory, int busyTimeoutMs)
       filePath_(QDir(directory_).filePath(QString::fromLatin1(kFileName))),
       connectionName_(QStringLiteral("qdb3-") + QUuid::createUuid().toString(QUuid::WithoutBraces)),
       busyTimeoutMs_(busyTimeoutMs) {
-    if (!QDir().mkpath(directory_)) {
+    if (!makeOwnerOnlyFolder(directory_)) {
         throw StoreError(storeMessages::folderNotCreated(directory_),
                          QStringLiteral("cannot create directory"));
     }
     // A new file needs a folder it can be written in; an existing one is
-    // read first and checked there.
-    if (!QFileInfo::exists(filePath_)) requireWritable();
+    // read first and checked there. A new file is the user's alone from the
+    // start; the store's log files take its permissions.
+    if (!QFileInfo::exists(filePath_)) {
+        requireWritable();
+        if (!createOwnerOnlyFile(filePath_)) {
+            throw StoreError(storeMessages::readOnlyFolder(directory_),
+                             QStringLiteral("cannot create the store file"));
+        }
+    }
     openConnection();
     try {
         openStore();

@@ -17,6 +17,7 @@
 #include "data/table.h"
 #include "common/grid_settings.h"
 #include "listings/listing_columns.h"
+#include "contracts/tfmcontract.h"
 #include "listings/listing_reports.h"
 #include "listings/tfmbu_cod.h"
 #include "listings/tfmbu_imd.h"
@@ -100,7 +101,7 @@ void TFMbu_lst::connectControls() {
     connect(BTgridSet, &QPushButton::clicked, this, guarded([this] { openGridSettings(); }));
     connect(BTgridSetClose, &QPushButton::clicked, this, guarded([this] { closeGridSettings(); }));
     connect(BTquit, &QPushButton::clicked, this, [this] { reject(); });
-    // 계약 opens the contract chooser, which is connected when that form exists.
+    connect(BTcontract, &QPushButton::clicked, this, guarded([this] { openContracts(); }));
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { showSelectionCount(); });
 
@@ -392,6 +393,18 @@ void TFMbu_lst::openEntryForm(int mode) {
     deletionFlag_ = false;
     formActivate();
     // Back on the row the user left, when the list still reaches it.
+    if (row > 0) moveGridRow(std::min(row, model_->rowCount() - 1));
+}
+
+// The contract chooser, its documents started from the selected listing.
+void TFMbu_lst::openContracts() {
+    const int row = currentRow();
+    {
+        TFMcontract chooser(this);
+        chooser.LBscancode->setText(selectedScancode());
+        chooser.exec();
+    }
+    formActivate();
     if (row > 0) moveGridRow(std::min(row, model_->rowCount() - 1));
 }
 

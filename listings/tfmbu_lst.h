@@ -150,6 +150,7 @@ private:
 
     // Actions.
     void openEntryForm(int mode);
+    void openContracts();
     void printList(bool preview);
     QString printTitle() const;
     void copyForFullReport();

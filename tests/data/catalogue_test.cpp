@@ -55,7 +55,7 @@ TEST_F(CatalogueTest, FieldsKeysAndIndexesFollowTheOwningForms) {
     EXPECT_EQ(db().tableInfo(QStringLiteral("budong")).primaryKey, QStringList{QStringLiteral("scancode")});
     EXPECT_EQ(db().tableInfo(QStringLiteral("BUCODE.DB")).primaryKey,
               (QStringList{QStringLiteral("gubun"), QStringLiteral("code")}));
-    EXPECT_TRUE(db().tableInfo(QStringLiteral("cont_2")).primaryKey.isEmpty());
+    EXPECT_EQ(db().tableInfo(QStringLiteral("cont_2")).primaryKey, QStringList{QStringLiteral("contno")});
     EXPECT_EQ(db().tableInfo(QStringLiteral("PICT.DB")).indexes.value(QStringLiteral("pict_scanbud")),
               QStringList{QStringLiteral("scanbud")});
     EXPECT_EQ(db().tableInfo(QStringLiteral("upche")).indexes.value(QStringLiteral("comnoind")),

@@ -102,7 +102,10 @@ TEST_F(LegacyImportTest, AFolderOfOldTablesBecomesTheOfficesData) {
     EXPECT_EQ(rowsOf(QStringLiteral("SELECT ZIP, ADDR, DDD FROM addr")),
               QStringList{u("135-080|서울특별시 강남구 역삼동|02")});
     EXPECT_EQ(rows(QStringLiteral("mancode")), 16);
-    EXPECT_EQ(rows(QStringLiteral("tb_cardm")), 0);
+    // The program's own layout stays; the folder's layout row is not taken.
+    EXPECT_GT(rows(QStringLiteral("tb_cardm")), 0);
+    EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM tb_cardm WHERE itemText = ?"), {u("매매계약서")}),
+              QStringLiteral("0"));
     EXPECT_EQ(rows(QStringLiteral("xxx")), 0);
 
     EXPECT_EQ(progress_.first(), u("읽는 중: ADDR.DBF (우편번호)"));

@@ -51,6 +51,12 @@ void RecordingPrintDevice::endJob() {
     active_ = false;
 }
 
+void RecordingPrintDevice::abortJob() {
+    record(Op{Op::Abort});
+    if (active_) ++jobsAborted_;
+    active_ = false;
+}
+
 void RecordingPrintDevice::newPage() {
     checkFail();
     ++page_;

@@ -29,7 +29,8 @@ public:
             Orient,
             Title,
             Fill,
-            TextBackground
+            TextBackground,
+            Abort
         };
         explicit Op(Kind k = Begin, QPoint from = {}, QPoint to = {}) : kind(k), a(from), b(to) {}
         Kind kind;
@@ -57,6 +58,7 @@ public:
 
     void beginJob() override;
     void endJob() override;
+    void abortJob() override;
     void newPage() override;
     bool jobActive() const override { return active_; }
     bool isPreview() const override { return preview_; }
@@ -87,6 +89,7 @@ public:
     int pageCount() const { return page_; }
     int jobsBegun() const { return jobsBegun_; }
     int jobsEnded() const { return jobsEnded_; }
+    int jobsAborted() const { return jobsAborted_; }
     // The texts drawn, in order.
     QStringList texts() const;
     // The first text op whose text equals `text`; kind Begin when none.
@@ -105,6 +108,7 @@ private:
     int page_ = 0;
     int jobsBegun_ = 0;
     int jobsEnded_ = 0;
+    int jobsAborted_ = 0;
     FontSpec font_{QStringLiteral("굴림체"), 10};
     QColor textColor_{Qt::black};
     int pen_ = 1;
