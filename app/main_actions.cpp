@@ -1,5 +1,6 @@
 #include "app/main_actions.h"
 
+#include "accounts/tfmmoney.h"
 #include "app/tfmbu_main.h"
 #include "common/action_guard.h"
 #include "listings/tfmbu_lst.h"
@@ -9,6 +10,11 @@
 namespace {
 void openListings(TFMbu_main* mainWindow) {
     TFMbu_lst form(mainWindow);
+    form.exec();
+}
+
+void openCashBook(TFMbu_main* mainWindow) {
+    TFMmoney form(mainWindow);
     form.exec();
 }
 
@@ -25,4 +31,6 @@ void connectMainActions(TFMbu_main& mainWindow) {
                      guarded([window] { openListings(window); }));
     QObject::connect(window, &TFMbu_main::expiringLeasesRequested, window,
                      guarded([window] { openExpiringLeases(window); }));
+    QObject::connect(window, &TFMbu_main::cashBookRequested, window,
+                     guarded([window] { openCashBook(window); }));
 }

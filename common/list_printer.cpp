@@ -79,8 +79,9 @@ QString fieldText(const FieldDef& field, const QVariant& value) {
 // clean-up belongs to printList, so that it runs whatever happens here.
 class ListJob {
 public:
-    ListJob(PrintDevice& device, Query& dataSet, const ListPrintOptions& options)
-        : device_(device), dataSet_(dataSet), options_(options) {}
+    ListJob(PrintDevice& device, Query& dataSet, const ListPrintOptions& options,
+            const ListClosingPage& closingPage)
+        : device_(device), dataSet_(dataSet), options_(options), closingPage_(closingPage) {}
 
     // False when nothing was printed because the table does not fit the
     // paper and the user did not let it shrink.
@@ -91,6 +92,10 @@ public:
             printPage(page);
         }
         drawBelowLastTable();
+        if (closingPage_) {
+            device_.newPage();
+            closingPage_(device_);
+        }
         return true;
     }
 
@@ -327,6 +332,7 @@ private:
     PrintDevice& device_;
     Query& dataSet_;
     const ListPrintOptions& options_;
+    const ListClosingPage& closingPage_;
     MmScale scale_;
     ListGeometry geometry_;
     int fieldCount_ = 0;
@@ -357,11 +363,12 @@ QString listPrintedMessage() {
     return QStringLiteral("프린트를 완료하였습니다...?");
 }
 
-bool printList(PrintDevice& device, Query& dataSet, const ListPrintOptions& options) {
+bool printList(PrintDevice& device, Query& dataSet, const ListPrintOptions& options,
+               const ListClosingPage& closingPage) {
     const PrintDevice::FontSpec savedFont = device.font();
     std::exception_ptr error;
     bool printed = false;
-    runStep([&] { printed = ListJob(device, dataSet, options).run(); }, error);
+    runStep([&] { printed = ListJob(device, dataSet, options, closingPage).run(); }, error);
     // The clean-up runs in full even when the job or one of its steps fails.
     runStep([&] { dataSet.first(); }, error);
     runStep([&] { restoreFont(device, savedFont); }, error);
@@ -383,19 +390,21 @@ PrintDevice::Orientation listOrientation(const ListPrintOptions& options) {
 }  // namespace
 
 bool printListWithDialog(Query& dataSet, const ListPrintOptions& options,
-                         const QString& dialogFailure) {
+                         const QString& dialogFailure, const ListClosingPage& closingPage) {
     bool printed = false;
     const Dialogs::PrintRequest request{
         options.heading, listOrientation(options),
-        [&](PrintDevice& device) { printed = printList(device, dataSet, options); }};
+        [&](PrintDevice& device) { printed = printList(device, dataSet, options, closingPage); }};
     printWithDialog(request, dialogFailure);
     return printed;
 }
 
-void previewList(Query& dataSet, const ListPrintOptions& options) {
-    dialogs().preview(
-        {options.heading, listOrientation(options),
-         [&dataSet, &options](PrintDevice& device) { printList(device, dataSet, options); }});
+void previewList(Query& dataSet, const ListPrintOptions& options,
+                 const ListClosingPage& closingPage) {
+    dialogs().preview({options.heading, listOrientation(options),
+                       [&dataSet, &options, &closingPage](PrintDevice& device) {
+                           printList(device, dataSet, options, closingPage);
+                       }});
 }
 
 QString printerProblemMessage() {
