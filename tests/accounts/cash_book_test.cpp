@@ -143,8 +143,11 @@ TEST_F(CashBookTest, OpensOnThisMonthOfEveryPartnerAndBothKinds) {
     EXPECT_EQ(label(*form, "LBmoney1Vat1"), QStringLiteral("3,960,990,000"));
     EXPECT_EQ(label(*form, "LBdiff"), QStringLiteral("-219,023,579"));
     EXPECT_TRUE(child<QPushButton>(*form, "BTdel")->isEnabled());
-    EXPECT_EQ(rowTexts(grid(*form), 0).mid(2, 3),
-              (QStringList{"2026-12-01", "2,000,000,000", "200,000,000"}));
+    // In date and name order: 대성물산's sale, then 한빛상사's purchase.
+    EXPECT_EQ(rowTexts(grid(*form), 0).mid(1, 6),
+              (QStringList{"대성물산", "2026-12-01", "", "", "1,500,000,000", "150,000,000"}));
+    EXPECT_EQ(rowTexts(grid(*form), 1).mid(1, 6),
+              (QStringList{"한빛상사", "2026-12-01", "2,000,000,000", "200,000,000", "", ""}));
 }
 
 // Every list kind under filters of partner, period and kind: the rows and
@@ -296,10 +299,13 @@ TEST_F(CashBookTest, PrintsTheListWithItsTitlesAndExactAmounts) {
     ASSERT_TRUE(footer);
     EXPECT_EQ(footer->a, QPoint(370, 960 + 56 * 96 + 10));
     EXPECT_TRUE(textOp(device, QStringLiteral("No.")));
-    // 2,000,000,000 padded to its 13 characters; the first row under the titles.
+    // 2,000,000,000 fills its 13 characters, in the second row under the
+    // titles, in the 매입액 column: after the number column (3 characters of
+    // 37 dots and 24), 사업자 등록번호 (15), 거래처명 (20) and 일자 (10).
     const auto amount = textOp(device, QStringLiteral("2,000,000,000"));
     ASSERT_TRUE(amount);
-    EXPECT_EQ(amount->a.y(), 960 + 96 + 12);
+    const int left = (3 * 37 + 24) + (15 * 37 + 24) + (20 * 37 + 24) + (10 * 37 + 24);
+    EXPECT_EQ(amount->a, QPoint(370 + left + 12, 960 + 2 * 96 + 12));
     EXPECT_TRUE(dlg().saw(listPrintedMessage()));
     EXPECT_EQ(QApplication::focusWidget(), grid(*form));
 

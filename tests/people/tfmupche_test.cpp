@@ -131,7 +131,7 @@ TEST_F(PartnerTest, NewPartnersOneAfterAnotherAndTheirRefusals) {
         EXPECT_EQ(d.EDcomno->text(), QString());
         clickOn(d, "BTinp");
         EXPECT_EQ(dlg().last().text, QStringLiteral("거래처 등록번호를 등록하세요 !"));
-        EXPECT_EQ(QApplication::focusWidget(), d.EDcomno);
+        EXPECT_EQ(d.focusWidget(), d.EDcomno);
         d.EDcomno->setText(QStringLiteral("222"));
         clickOn(d, "BTinp");
         EXPECT_EQ(dlg().last().text, QStringLiteral("업체명을 등록하세요 !"));
@@ -144,7 +144,7 @@ TEST_F(PartnerTest, NewPartnersOneAfterAnotherAndTheirRefusals) {
         clickOn(d, "BTinp");
         EXPECT_EQ(dlg().last().text,
                   QStringLiteral("사업장주소 항목은 40바이트까지 입력할 수 있습니다 ...!"));
-        EXPECT_EQ(QApplication::focusWidget(), d.EDcomaddr);
+        EXPECT_EQ(d.focusWidget(), d.EDcomaddr);
         d.EDcomaddr->setText(QStringLiteral("서울시"));
         clickOn(d, "BTinp");
         EXPECT_EQ(dlg().last().text, QStringLiteral("등록완료 하였습니다!"));
@@ -190,8 +190,9 @@ TEST_F(PartnerTest, ChangeCarriesNumberAndNameIntoThisPartnersEntriesOnly) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM upche WHERE COMNO = '111'")).toInt(), 0);
 
     // A change to a number another partner has is refused and writes nothing.
-    selectRow(*list, 1);  // 222
+    selectRow(*list, 0);  // 222, first now that 111 is 999
     inDetail(*list, "BTmod", [&](TFMupche1& d) {
+        EXPECT_EQ(d.EDcomno->text(), QStringLiteral("222"));
         d.EDcomno->setText(QStringLiteral("333"));
         clickOn(d, "BTinp");
         EXPECT_EQ(dlg().last().text, QStringLiteral("같은 업체코드가 이미 등록되어 있습니다. !!"));
