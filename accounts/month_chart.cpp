@@ -18,7 +18,7 @@ constexpr int kTitleTopMm = 20;
 constexpr int kChartTopMm = 45;
 constexpr int kChartBottomMm = 30;  // from the printable bottom
 constexpr double kTitleMm = 8;
-constexpr double kLabelMm = 4;
+constexpr double kLabelMm = 5;
 constexpr int kLabelGapMm = 2;
 
 // The share of a slot a bar takes: three fifths, centred.

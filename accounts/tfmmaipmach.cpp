@@ -114,6 +114,7 @@ void TFMmaipMach::buildForm() {
     DBGrid1->setModel(model_);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1->verticalHeader()->setDefaultSectionSize(24);
     DBGrid1->horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: yellow; }"));
     CHmonth = named(new MonthChart(split), "CHmonth");

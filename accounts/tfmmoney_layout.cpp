@@ -62,7 +62,7 @@ void TFMmoney::buildForm() {
     middle->addWidget(buildButtonColumn());
     outer->addLayout(middle, 1);
     outer->addWidget(buildBottomBar());
-    resize(960, 640);
+    resize(1120, 660);
 }
 
 QWidget* TFMmoney::buildFilters() {

@@ -212,12 +212,25 @@ private:
     }
 
     void drawPrintStamp(int tableWidth) {
+        // The title lies in the same band; over a narrow table the stamp
+        // would start on top of it, so it never starts before the title ends.
+        const int titleEnd = endOfText(kTitleMm, options_.title);
         fitFont(device_, kStampMm, scale_);
         const QDateTime now = appClock().now();
         const QString stamp = QStringLiteral("출력: ") + isoDate(now.date()) +
                               QStringLiteral("  ") + longTimeText(now.time());
         const int x = geometry_.x0 + tableWidth - 50 * device_.textWidth(QStringLiteral("W"));
-        drawText(onPaper({notLeftOfTable(x), geometry_.y0 - 4 * scale_.dy}, stamp), stamp);
+        drawText(
+            onPaper({std::max(notLeftOfTable(x), titleEnd), geometry_.y0 - 4 * scale_.dy}, stamp),
+            stamp);
+    }
+
+    // Where a text drawn from the table's left edge at a font of `mm`
+    // ends, with a letter's gap; the table's left edge for no text.
+    int endOfText(double mm, const QString& text) {
+        if (text.isEmpty()) return geometry_.x0;
+        fitFont(device_, mm, scale_);
+        return geometry_.x0 + device_.textWidth(text) + device_.textWidth(QStringLiteral("W"));
     }
 
     void drawTitle() {
@@ -247,6 +260,10 @@ private:
     }
 
     void drawPageNumber(int page, int right) {
+        // The footer below the last table starts at the table's left edge
+        // in the same band; the page number goes after it.
+        if (page >= geometry_.pageCount && !options_.footer.contains(QStringLiteral("db")))
+            right = std::max(right, endOfText(kFooterMm, options_.footer));
         fitFont(device_, kPageNumberMm, scale_);
         const QString number = QStringLiteral("%1/%2").arg(page).arg(geometry_.pageCount);
         drawText(onPaper({right, geometry_.belowTableY()}, number), number);

@@ -28,6 +28,7 @@ QLabel* shownValue(QWidget* parent, const char* name, int width) {
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setMinimumWidth(width);
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return label;
 }
 
@@ -127,7 +128,7 @@ QWidget* TFMupche::buildBottomStrip() {
                  {"업태", DBTupta, 1, 2},   {"초기미수", DBTfmoney, 1, 4}};
     for (const auto& p : parts) {
         grid->addWidget(new QLabel(QString::fromUtf8(p.caption), strip), p.row, p.column);
-        grid->addWidget(p.value, p.row, p.column + 1);
+        grid->addWidget(p.value, p.row, p.column + 1, Qt::AlignVCenter);
     }
     LBcomname = named(new QLabel(strip), "LBcomname");
     QFont bold = LBcomname->font();

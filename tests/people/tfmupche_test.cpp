@@ -222,6 +222,13 @@ TEST_F(PartnerTest, QuitAndEscapeAskBeforeDroppingTypedText) {
     });
     EXPECT_EQ(scalar(QStringLiteral("SELECT NAME FROM upche WHERE COMNO = '222'")).toString(),
               QStringLiteral("이영희"));
+
+    // A partner removed since the list was read cannot be changed.
+    sql(QStringLiteral("DELETE FROM upche WHERE COMNO = '222'"));
+    inDetail(*list, "BTmod", [&](TFMupche1& d) {
+        EXPECT_EQ(dlg().last().text, QStringLiteral("Comno not found !"));
+        EXPECT_FALSE(d.BTinp->isEnabled());
+    });
 }
 
 TEST_F(PartnerTest, PostalLookUpFillsAddressZipAndAnEmptyTelephone) {
