@@ -168,9 +168,9 @@ bool TFMmoney1::eventFilter(QObject* watched, QEvent* event) {
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (!field) return QDialog::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn && field != DBEdit1) {
-        // The commas go for editing; the whole amount is selected to be typed over.
-        if (!halfWidthNumberText(field->text()).contains(u'.'))
-            field->setText(digitsOnly(field->text(), QStringLiteral("0")));
+        // The commas go for editing (a minus sign stays, to be refused with
+        // its message); the whole amount is selected to be typed over.
+        field->setText(QString(field->text()).remove(u','));
         QTimer::singleShot(0, field, [field] { field->selectAll(); });
     } else if (event->type() == QEvent::FocusOut) {
         // Leaving the window (a message box, closing the form) is not leaving the field.

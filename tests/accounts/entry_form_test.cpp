@@ -136,6 +136,11 @@ TEST_F(EntryFormTest, RefusesEntriesWithoutDatePartnerOrValidAmount) {
         EXPECT_EQ(QApplication::focusWidget(), edit(c.field)) << c.amount;
         EXPECT_EQ(rows(QStringLiteral("maipmach")), 0) << c.amount;
     }
+    // A minus sign is kept when the field is entered again, so it is refused, never dropped.
+    enter("DBEmoney", QStringLiteral("-5000"));
+    EXPECT_EQ(edit("DBEmoney")->text(), QStringLiteral("-5,000"));
+    edit("DBEmoney")->setFocus();
+    EXPECT_EQ(edit("DBEmoney")->text(), QStringLiteral("-5000"));
 }
 
 TEST_F(EntryFormTest, WithoutPartnersNothingCanBeStoredAndQuitDropsTheEntry) {
