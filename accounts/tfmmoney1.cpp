@@ -91,6 +91,7 @@ void TFMmoney1::buildForm() {
     StatusBar1->setFrameShape(QFrame::Panel);
     StatusBar1->setFrameShadow(QFrame::Sunken);
     StatusBar1->setIndent(6);
+    StatusBar1->setFixedHeight(26);
 
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(10);
@@ -107,7 +108,9 @@ void TFMmoney1::buildForm() {
     }
     grid->addWidget(BTinp, 0, 2, 3, 1);
     grid->addWidget(BTquit, 3, 2, 3, 1);
-    grid->addWidget(StatusBar1, row, 0, 1, 3);
+    // The fields stay together at the top; the message bar sits at the foot.
+    grid->setRowStretch(row, 1);
+    grid->addWidget(StatusBar1, row + 1, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     setFixedSize(440, 300);
 
