@@ -4,6 +4,7 @@
 #include "app/tfmbu_main.h"
 #include "common/action_guard.h"
 #include "listings/tfmbu_lst.h"
+#include "listings/tfmdisp.h"
 
 #include <QObject>
 
@@ -18,6 +19,11 @@ void openCashBook(TFMbu_main* mainWindow) {
     form.exec();
 }
 
+void openListingDisplay(TFMbu_main* mainWindow) {
+    TFMdisp form(mainWindow);
+    form.exec();
+}
+
 void openExpiringLeases(TFMbu_main* mainWindow) {
     TFMbu_lst form(mainWindow);
     form.showExpiringLeases(30);
@@ -29,6 +35,8 @@ void connectMainActions(TFMbu_main& mainWindow) {
     TFMbu_main* window = &mainWindow;
     QObject::connect(window, &TFMbu_main::listingsRequested, window,
                      guarded([window] { openListings(window); }));
+    QObject::connect(window, &TFMbu_main::viewerRequested, window,
+                     guarded([window] { openListingDisplay(window); }));
     QObject::connect(window, &TFMbu_main::expiringLeasesRequested, window,
                      guarded([window] { openExpiringLeases(window); }));
     QObject::connect(window, &TFMbu_main::cashBookRequested, window,
