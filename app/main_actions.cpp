@@ -1,5 +1,6 @@
 #include "app/main_actions.h"
 
+#include "accounts/tfmmoney.h"
 #include "app/tfmbu_main.h"
 #include "clients/tfmbur_lst.h"
 #include "common/action_guard.h"
@@ -23,6 +24,11 @@ void openClients(TFMbu_main* mainWindow) {
 // The contract chooser with no listing chosen: its documents open for browsing.
 void openContracts(TFMbu_main* mainWindow) {
     TFMcontract form(mainWindow);
+    form.exec();
+}
+
+void openCashBook(TFMbu_main* mainWindow) {
+    TFMmoney form(mainWindow);
     form.exec();
 }
 
@@ -50,4 +56,6 @@ void connectMainActions(TFMbu_main& mainWindow) {
                      guarded([window] { openListingDisplay(window); }));
     QObject::connect(window, &TFMbu_main::expiringLeasesRequested, window,
                      guarded([window] { openExpiringLeases(window); }));
+    QObject::connect(window, &TFMbu_main::cashBookRequested, window,
+                     guarded([window] { openCashBook(window); }));
 }

@@ -14,6 +14,7 @@ class Database;
 struct BenchOptions {
     int listings = 200000;
     int requests = 0;
+    int entries = 0;  // cash-book entries
     int repeat = 5;
     bool plan = false;              // print the store's plan of each statement timed
     bool detail = false;            // print the parts of the program's path

@@ -1,11 +1,12 @@
-// quarnel_bench: builds a store filled with generated listings and client
-// requests, and runs the benchmark cases on it. Each case times the
+// quarnel_bench: builds a store filled with generated listings, client
+// requests and cash-book entries, and runs the benchmark cases on it. Each case times the
 // program's own path and the same work done by SQLite alone, and prints one
 // line per thing it times:
 //   case=<name> rows=<n> app_ms=<median> raw_ms=<median> ratio=<app/raw>
 
 #include "app/startup.h"
 #include "bench/bench_case.h"
+#include "bench/cash_book_generator.h"
 #include "bench/listing_generator.h"
 #include "bench/request_generator.h"
 #include "common/office_folder.h"
@@ -24,6 +25,7 @@
 void addListingSearchCases(BenchCases& cases);
 void addCodeRenameCase(BenchCases& cases);
 void addClientMatchCase(BenchCases& cases);
+void addSettlementCase(BenchCases& cases);
 void addThumbnailsCases(BenchCases& cases);
 
 namespace {
@@ -31,7 +33,8 @@ namespace {
 BenchCases registeredCases() {
     BenchCases cases;
     for (const auto add :
-         {addListingSearchCases, addCodeRenameCase, addClientMatchCase, addThumbnailsCases})
+         {addListingSearchCases, addCodeRenameCase, addClientMatchCase, addSettlementCase,
+          addThumbnailsCases})
         add(cases);
     return cases;
 }
@@ -52,6 +55,9 @@ Command readCommand(const QCoreApplication& app) {
     parser.addOption({QStringLiteral("requests"),
                       QStringLiteral("Number of client requests to generate."), QStringLiteral("N"),
                       QStringLiteral("0")});
+    parser.addOption({QStringLiteral("entries"),
+                      QStringLiteral("Number of cash-book entries to generate."),
+                      QStringLiteral("N"), QStringLiteral("0")});
     parser.addOption({QStringLiteral("repeat"), QStringLiteral("Timed runs of each case (median)."),
                       QStringLiteral("R"), QStringLiteral("5")});
     parser.addOption(
@@ -73,6 +79,7 @@ Command readCommand(const QCoreApplication& app) {
     BenchOptions& options = command.options;
     options.listings = std::max(0, parser.value(QStringLiteral("listings")).toInt());
     options.requests = std::max(0, parser.value(QStringLiteral("requests")).toInt());
+    options.entries = std::max(0, parser.value(QStringLiteral("entries")).toInt());
     options.repeat = std::max(1, parser.value(QStringLiteral("repeat")).toInt());
     options.plan = parser.isSet(QStringLiteral("plan"));
     options.detail = parser.isSet(QStringLiteral("detail"));
@@ -139,8 +146,10 @@ int main(int argc, char** argv) {
         fill.start();
         fillListings(Database::qdb3(), options.listings);
         fillRequests(Database::qdb3(), options.requests);
-        std::printf("# listings=%d requests=%d repeat=%d fill_ms=%.0f\n", options.listings,
-                    options.requests, options.repeat, elapsedMs(fill));
+        fillCashBook(Database::qdb3(), options.entries);
+        std::printf("# listings=%d requests=%d entries=%d repeat=%d fill_ms=%.0f\n",
+                    options.listings, options.requests, options.entries, options.repeat,
+                    elapsedMs(fill));
         bool agreed = true;
         for (const BenchCase& c : chosen)
             agreed = c.run(Database::qdb3(), options) && agreed;

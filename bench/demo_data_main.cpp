@@ -1,9 +1,10 @@
-// quarnel_demo_data: fills an office folder with generated demo listings, so
-// that the listing list can be tried and shown with a realistic amount of
-// data. The office folder is --folder, else $QUARNEL_HOME, else the user's
-// data location, as the program itself chooses it.
+// quarnel_demo_data: fills an office folder with generated demo listings
+// (and, with --entries, business partners and cash-book entries), so that
+// the lists can be tried and shown with a realistic amount of data. The office folder is --folder,
+// else $QUARNEL_HOME, else the user's data location, as the program itself chooses it.
 
 #include "app/startup.h"
+#include "bench/cash_book_generator.h"
 #include "bench/listing_generator.h"
 #include "common/office_folder.h"
 #include "common/office_store.h"
@@ -25,6 +26,9 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     parser.addOption({QStringLiteral("listings"), QStringLiteral("Number of listings to add."),
                       QStringLiteral("N"), QStringLiteral("500")});
+    parser.addOption({QStringLiteral("entries"),
+                      QStringLiteral("Number of cash-book entries to add (with 50 partners)."),
+                      QStringLiteral("N"), QStringLiteral("0")});
     parser.addOption(
         {QStringLiteral("folder"), QStringLiteral("The office folder."), QStringLiteral("DIR")});
     parser.addOption({QStringLiteral("seed"), QStringLiteral("Seed of the generator."),
@@ -43,7 +47,10 @@ int main(int argc, char** argv) {
         const int count = std::max(0, parser.value(QStringLiteral("listings")).toInt());
         const auto seed = parser.value(QStringLiteral("seed")).toULongLong();
         fillListings(database, count, seed, QDate::currentDate());
-        std::printf("%d listings added to %s\n", count, qPrintable(database.filePath()));
+        const int entries = std::max(0, parser.value(QStringLiteral("entries")).toInt());
+        fillCashBook(database, entries, seed, QDate::currentDate());
+        std::printf("%d listings and %d cash-book entries added to %s\n", count, entries,
+                    qPrintable(database.filePath()));
         return 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "quarnel_demo_data: %s\n", error.what());

@@ -79,8 +79,9 @@ QString fieldText(const FieldDef& field, const QVariant& value) {
 // clean-up belongs to printList, so that it runs whatever happens here.
 class ListJob {
 public:
-    ListJob(PrintDevice& device, Query& dataSet, const ListPrintOptions& options)
-        : device_(device), dataSet_(dataSet), options_(options) {}
+    ListJob(PrintDevice& device, Query& dataSet, const ListPrintOptions& options,
+            const ListClosingPage& closingPage)
+        : device_(device), dataSet_(dataSet), options_(options), closingPage_(closingPage) {}
 
     // False when nothing was printed because the table does not fit the
     // paper and the user did not let it shrink.
@@ -91,6 +92,10 @@ public:
             printPage(page);
         }
         drawBelowLastTable();
+        if (closingPage_) {
+            device_.newPage();
+            closingPage_(device_);
+        }
         return true;
     }
 
@@ -207,12 +212,25 @@ private:
     }
 
     void drawPrintStamp(int tableWidth) {
+        // The title lies in the same band; over a narrow table the stamp
+        // would start on top of it, so it never starts before the title ends.
+        const int titleEnd = endOfText(kTitleMm, options_.title);
         fitFont(device_, kStampMm, scale_);
         const QDateTime now = appClock().now();
         const QString stamp = QStringLiteral("출력: ") + isoDate(now.date()) +
                               QStringLiteral("  ") + longTimeText(now.time());
         const int x = geometry_.x0 + tableWidth - 50 * device_.textWidth(QStringLiteral("W"));
-        drawText(onPaper({notLeftOfTable(x), geometry_.y0 - 4 * scale_.dy}, stamp), stamp);
+        drawText(
+            onPaper({std::max(notLeftOfTable(x), titleEnd), geometry_.y0 - 4 * scale_.dy}, stamp),
+            stamp);
+    }
+
+    // Where a text drawn from the table's left edge at a font of `mm`
+    // ends, with a letter's gap; the table's left edge for no text.
+    int endOfText(double mm, const QString& text) {
+        if (text.isEmpty()) return geometry_.x0;
+        fitFont(device_, mm, scale_);
+        return geometry_.x0 + device_.textWidth(text) + device_.textWidth(QStringLiteral("W"));
     }
 
     void drawTitle() {
@@ -242,6 +260,10 @@ private:
     }
 
     void drawPageNumber(int page, int right) {
+        // The footer below the last table starts at the table's left edge
+        // in the same band; the page number goes after it.
+        if (page >= geometry_.pageCount && !options_.footer.contains(QStringLiteral("db")))
+            right = std::max(right, endOfText(kFooterMm, options_.footer));
         fitFont(device_, kPageNumberMm, scale_);
         const QString number = QStringLiteral("%1/%2").arg(page).arg(geometry_.pageCount);
         drawText(onPaper({right, geometry_.belowTableY()}, number), number);
@@ -327,6 +349,7 @@ private:
     PrintDevice& device_;
     Query& dataSet_;
     const ListPrintOptions& options_;
+    const ListClosingPage& closingPage_;
     MmScale scale_;
     ListGeometry geometry_;
     int fieldCount_ = 0;
@@ -357,11 +380,12 @@ QString listPrintedMessage() {
     return QStringLiteral("프린트를 완료하였습니다...?");
 }
 
-bool printList(PrintDevice& device, Query& dataSet, const ListPrintOptions& options) {
+bool printList(PrintDevice& device, Query& dataSet, const ListPrintOptions& options,
+               const ListClosingPage& closingPage) {
     const PrintDevice::FontSpec savedFont = device.font();
     std::exception_ptr error;
     bool printed = false;
-    runStep([&] { printed = ListJob(device, dataSet, options).run(); }, error);
+    runStep([&] { printed = ListJob(device, dataSet, options, closingPage).run(); }, error);
     // The clean-up runs in full even when the job or one of its steps fails.
     runStep([&] { dataSet.first(); }, error);
     runStep([&] { restoreFont(device, savedFont); }, error);
@@ -383,19 +407,21 @@ PrintDevice::Orientation listOrientation(const ListPrintOptions& options) {
 }  // namespace
 
 bool printListWithDialog(Query& dataSet, const ListPrintOptions& options,
-                         const QString& dialogFailure) {
+                         const QString& dialogFailure, const ListClosingPage& closingPage) {
     bool printed = false;
     const Dialogs::PrintRequest request{
         options.heading, listOrientation(options),
-        [&](PrintDevice& device) { printed = printList(device, dataSet, options); }};
+        [&](PrintDevice& device) { printed = printList(device, dataSet, options, closingPage); }};
     printWithDialog(request, dialogFailure);
     return printed;
 }
 
-void previewList(Query& dataSet, const ListPrintOptions& options) {
-    dialogs().preview(
-        {options.heading, listOrientation(options),
-         [&dataSet, &options](PrintDevice& device) { printList(device, dataSet, options); }});
+void previewList(Query& dataSet, const ListPrintOptions& options,
+                 const ListClosingPage& closingPage) {
+    dialogs().preview({options.heading, listOrientation(options),
+                       [&dataSet, &options, &closingPage](PrintDevice& device) {
+                           printList(device, dataSet, options, closingPage);
+                       }});
 }
 
 QString printerProblemMessage() {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class PrintDevice;
 class Query;
 
@@ -22,6 +24,10 @@ struct ListPrintOptions {
     int numberRows = 1;        // non-zero: the running row number in the first column
 };
 
+// Drawn on a page of its own after the last table of a list: a chart of
+// the list's figures.
+using ListClosingPage = std::function<void(PrintDevice&)>;
+
 // Prints the data set as a ruled table: one line per row, the columns and
 // their titles taken from the data set's visible fields, the heading, title
 // and print stamp above the table and "page/pages" below it.
@@ -38,7 +44,8 @@ struct ListPrintOptions {
 // confirmed with listPrintedMessage(); a preview is not. An error while
 // drawing is passed on to the caller after that clean-up, without the
 // confirmation. Returns whether the list was printed.
-bool printList(PrintDevice& device, Query& dataSet, const ListPrintOptions& options);
+bool printList(PrintDevice& device, Query& dataSet, const ListPrintOptions& options,
+               const ListClosingPage& closingPage = {});
 
 // "프린터시에 문제가 생겼습니다. 확인후 재시도 하세요 ...!"
 QString printerProblemMessage();
@@ -48,11 +55,13 @@ QString printerProblemMessage();
 // is said and the list is printed on the current printer. Returns whether
 // the list was printed (false when the user cancelled).
 bool printListWithDialog(Query& dataSet, const ListPrintOptions& options,
-                         const QString& dialogFailure = printerProblemMessage());
+                         const QString& dialogFailure = printerProblemMessage(),
+                         const ListClosingPage& closingPage = {});
 
 // Shows the list in a preview window, on the page it prints on, from which
 // the user may print it.
-void previewList(Query& dataSet, const ListPrintOptions& options);
+void previewList(Query& dataSet, const ListPrintOptions& options,
+                 const ListClosingPage& closingPage = {});
 
 // "프린트를 완료하였습니다...?"
 QString listPrintedMessage();

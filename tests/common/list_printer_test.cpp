@@ -246,14 +246,23 @@ TEST_F(ListPrinterTest, HeadingStampAndTitleSitAboveTheTableInRed) {
     EXPECT_EQ(device_.font(), (PrintDevice::FontSpec{QStringLiteral("바탕체"), 12}));
 }
 
-TEST_F(ListPrinterTest, NarrowTableKeepsHeadingAndStampOverIt) {
+TEST_F(ListPrinterTest, NarrowTableKeepsHeadingStampAndPageNumberClearOfTheTexts) {
     insertListings(2);
     openListings(q_);
     ListPrintOptions options = listingOptions();
     options.fieldCount = 1;  // 135 + 468 = 603 dots: both would start left of the table
     printList(device_, q_, options);
     EXPECT_EQ(textAt(device_, {kX0, 480})->text, QStringLiteral("매물 목록"));
-    EXPECT_EQ(textAt(device_, {kX0, kY0 - 96})->text.left(3), QStringLiteral("출력:"));
+    // The stamp and the page number would start on the title and the
+    // footer, which begin at the table's left edge; they follow them instead:
+    // the title of 14 bytes at 12 points (50 dots a byte) and a letter's
+    // gap, the footer of 14 bytes at 15 points (62 dots a byte) and a gap.
+    const auto stamp = textAt(device_, {kX0 + 14 * 50 + 50, kY0 - 96});
+    ASSERT_TRUE(stamp);
+    EXPECT_EQ(stamp->text.left(3), QStringLiteral("출력:"));
+    const auto page = textAt(device_, {kX0 + 14 * 62 + 62, kY0 + 38 * kRow + 10});
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->text, QStringLiteral("1/1"));
     EXPECT_EQ(pens(lines(device_, 1, false)), (QList<int>{2, 1, 2}));  // 매물번호 is the last
 }
 
