@@ -1,0 +1,24 @@
+#pragma once
+
+#include "people/person_record.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// The mail-out table: the Persons of the directory's last "DM", in the order
+// the directory showed them, for the label printing to read. It is the store's
+// table `xxx` ("XXX.DB") with the columns of the directory's list query:
+// scancode, name, gubun, comname, buse, grade, hometel, pipi, comtel,
+// cargubun, guipday, name1, remark, homezip, homeaddr, homeaddr1, comzip,
+// comaddr, comaddr1, dmsource.
+
+QString mailOutTableName();
+QStringList mailOutColumns();
+
+// Replaces the rows of the mail-out table by `people`, in one transaction:
+// afterwards it holds exactly them, or (on an error) what it held before.
+// A table of that name with other columns (another list's scratch copy) is
+// made again with the mail-out columns.
+void replaceMailOut(const std::vector<PersonRecord>& people);
