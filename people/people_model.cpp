@@ -3,6 +3,8 @@
 #include "common/dates.h"
 #include "people/next_birthday.h"
 
+#include <QColor>
+
 #include <iterator>
 
 namespace {
@@ -55,10 +57,12 @@ QString nextBirthdayText(const PersonRecord& person, const QDate& today) {
 
 PeopleModel::PeopleModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void PeopleModel::setPeople(std::vector<PersonRecord> people, const QDate& today) {
+void PeopleModel::setPeople(std::vector<PersonRecord> people, const QDate& today,
+                            const QDate& markUntil) {
     beginResetModel();
     people_ = std::move(people);
     today_ = today;
+    markUntil_ = markUntil;
     endResetModel();
 }
 
@@ -82,21 +86,23 @@ int PeopleModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant PeopleModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount() ||
-        index.column() >= columnCount()) {
+    if ((role != Qt::DisplayRole && role != Qt::ForegroundRole) || !index.isValid() ||
+        index.row() >= rowCount() || index.column() >= columnCount()) {
         return {};
     }
     const PersonRecord& person = people_[static_cast<size_t>(index.row())];
     const Column& column = kColumns[static_cast<size_t>(index.column())];
-    switch (column.computed) {
-        case Computed::NextBirthday:
-            return nextBirthdayText(person, today_);
-        case Computed::NextAnniversary:
-            return isoDate(nextAnniversary(person, today_).value_or(QDate()));
-        case Computed::None:
-            break;
+    if (column.computed == Computed::None)
+        return role == Qt::DisplayRole ? QVariant(firstLine(person.*column.member)) : QVariant();
+    const std::optional<QDate> date = column.computed == Computed::NextBirthday
+                                          ? nextBirthday(person, today_)
+                                          : nextAnniversary(person, today_);
+    if (role == Qt::ForegroundRole) {
+        const bool marked = date && markUntil_.isValid() && *date <= markUntil_;
+        return marked ? QVariant(QColor(Qt::red)) : QVariant();
     }
-    return firstLine(person.*column.member);
+    if (column.computed == Computed::NextBirthday) return nextBirthdayText(person, today_);
+    return isoDate(date.value_or(QDate()));
 }
 
 QVariant PeopleModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -15,8 +15,11 @@ class PeopleModel : public QAbstractTableModel {
 public:
     explicit PeopleModel(QObject* parent = nullptr);
 
-    // Shows these Persons; the next birthdays and anniversaries count from `today`.
-    void setPeople(std::vector<PersonRecord> people, const QDate& today);
+    // Shows these Persons; the next birthdays and anniversaries count from
+    // `today`. Those that fall on or before `markUntil` (when given) are
+    // shown in red: the days the list of coming days was asked for.
+    void setPeople(std::vector<PersonRecord> people, const QDate& today,
+                   const QDate& markUntil = {});
     const std::vector<PersonRecord>& people() const { return people_; }
     const PersonRecord& person(int row) const { return people_.at(static_cast<size_t>(row)); }
     // The row of the Person with that key; -1 when it is not shown.
@@ -34,6 +37,7 @@ public:
 private:
     std::vector<PersonRecord> people_;
     QDate today_;
+    QDate markUntil_;
 };
 
 // How a next birthday is shown: "2027-01-05 (음)" for a lunar birthday, the

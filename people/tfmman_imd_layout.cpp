@@ -48,7 +48,7 @@ QWidget* withMark(QWidget* parent, QLineEdit* field, QLabel* mark) {
 
 QLabel* weekdayLabel(QWidget* parent, const char* name) {
     auto* mark = named(new QLabel(QStringLiteral("*"), parent), name);
-    mark->setFixedWidth(24);
+    mark->setFixedWidth(30);
     mark->setAlignment(Qt::AlignCenter);
     mark->setFrameShape(QFrame::Panel);
     mark->setFrameShadow(QFrame::Sunken);
@@ -131,7 +131,7 @@ QWidget* TFMman_imd::buildBasicPage() {
     row(5, QStringLiteral("구입일"), withMark(page, EDguipday, LBguipday),
         QStringLiteral("제품종류"), CBcargubun);
     grid->addWidget(caption(page, QStringLiteral("메모")), 6, 0, Qt::AlignRight | Qt::AlignTop);
-    grid->addWidget(MOremark, 6, 1, 1, 3);
+    grid->addWidget(MOremark, 6, 1, 1, 4);
     grid->setRowStretch(6, 1);
     grid->setColumnStretch(4, 1);
     return page;

@@ -209,7 +209,8 @@ void TFMman_lst::runSearch(const Shown& search, const QString& keepKey) {
             people.push_back(day.person);
     }
     shown_ = search;
-    model_->setPeople(std::move(people), today);
+    model_->setPeople(std::move(people), today,
+                      search.upcoming ? today.addDays(search.days - 1) : QDate());
     showResult(keepKey);
 }
 

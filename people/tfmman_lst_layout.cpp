@@ -231,6 +231,9 @@ void TFMman_lst::buildGrid() {
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setTabKeyNavigation(false);
     DBGrid1->setAlternatingRowColors(true);
+    // One font for digits and Hangul alike, so that a lunar date's "(음)"
+    // does not set its cell in another font than its neighbours.
+    DBGrid1->setFont(QFont(QStringLiteral("굴림체"), 10));
     DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
     DBGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     DBGrid1->verticalHeader()->hide();

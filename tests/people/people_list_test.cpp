@@ -324,6 +324,10 @@ TEST_F(PeopleListTest, TheComingDaysAreListedInTheirOrder) {
     days->setCurrentIndex(1);
     click(*form, "BTupcoming");
     EXPECT_EQ(shown(*form), (QStringList{"김철수", "박민수", "이영희"}));
+    // The dates that fall within the days asked stand out.
+    const QAbstractItemModel* model = grid(*form)->model();
+    EXPECT_EQ(model->index(1, 2).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+    EXPECT_FALSE(model->index(1, 1).data(Qt::ForegroundRole).isValid()) << "no birthday soon";
     // The search area's lists narrow it.
     auto* relation = control<QComboBox>(*form, "CBgubun");
     relation->setCurrentIndex(relation->findText(QStringLiteral("친구")));
