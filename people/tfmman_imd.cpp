@@ -323,6 +323,5 @@ void TFMman_imd::saveChange() {
 void TFMman_imd::deletePerson() {
     dialogs().beep();
     if (dialogs().askYesNo(kDeleteQuestion)) ::deletePerson(scancode);
-    shownAsSaved_ = personFromControls();
     close();
 }
