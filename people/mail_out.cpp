@@ -78,14 +78,20 @@ void replaceMailOut(const std::vector<PersonRecord>& people) {
     Database& database = Database::qdb3();
     Transaction transaction(database);
     emptyMailOutTable(database);
-    Table mailOut(mailOutTableName());
-    mailOut.open();
-    for (const PersonRecord& person : people) {
-        mailOut.append();
-        for (const MailOutColumn& column : kColumns)
-            mailOut.setValue(QLatin1String(column.name), person.*column.member);
-        mailOut.post();
+    QStringList names;
+    QStringList parameters;
+    for (size_t i = 0; i < std::size(kColumns); ++i) {
+        names.append(QLatin1String(kColumns[i].name));
+        parameters.append(QStringLiteral(":c%1").arg(i));
     }
-    mailOut.close();
+    Query insert(&database);
+    insert.add(QStringLiteral("insert into \"XXX.DB\" (") + names.join(QStringLiteral(", ")) +
+               u')');
+    insert.add(QStringLiteral(" values (") + parameters.join(QStringLiteral(", ")) + u')');
+    for (const PersonRecord& person : people) {
+        for (size_t i = 0; i < std::size(kColumns); ++i)
+            insert.setParam(QStringLiteral("c%1").arg(i), person.*kColumns[i].member);
+        insert.exec();
+    }
     transaction.commit();
 }
