@@ -7,6 +7,7 @@
 #include "common/dialogs.h"
 #include "common/form_keys.h"
 #include "common/office_folder.h"
+#include "common/office_store.h"
 #include "common/qt_dialogs.h"
 #include "common/qt_translations.h"
 #include "common/shared_values.h"
@@ -59,11 +60,10 @@ int runQuarnel(int argc, char** argv) {
     const OfficeFolder folder = OfficeFolder::fromEnvironment();
     setOfficeFolder(folder);
     try {
-        if (!folder.ensureCreated()) {
-            dialogs().showError(QStringLiteral("사무실 폴더를 만들 수 없습니다: ") + folder.path());
-            return 1;
-        }
-        Database::setQdb3(std::make_unique<Database>(folder.aliasDirectory()));
+        std::unique_ptr<Database> store = openOfficeStore(
+            folder, [](const QString& question) { return dialogs().askYesNo(question); });
+        if (!store) return 1;  // the user would not have an empty store made
+        Database::setQdb3(std::move(store));
     } catch (const std::exception& error) {
         dialogs().showError(error);
         return 1;

@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "bench/listing_generator.h"
 #include "common/office_folder.h"
+#include "common/office_store.h"
 #include "data/database.h"
 
 #include <QCommandLineParser>
@@ -34,12 +35,11 @@ int main(int argc, char** argv) {
     const QString folderPath = parser.value(QStringLiteral("folder"));
     const OfficeFolder folder =
         folderPath.isEmpty() ? OfficeFolder::fromEnvironment() : OfficeFolder(folderPath);
-    if (!folder.ensureCreated()) {
-        std::fprintf(stderr, "cannot create the office folder %s\n", qPrintable(folder.path()));
-        return 2;
-    }
     try {
-        Database database(folder.aliasDirectory());
+        // A command without a window: a missing data folder named in
+        // quarnel.ini is refused, never made anew.
+        const std::unique_ptr<Database> store = openOfficeStore(folder, {});
+        Database& database = *store;
         const int count = std::max(0, parser.value(QStringLiteral("listings")).toInt());
         const auto seed = parser.value(QStringLiteral("seed")).toULongLong();
         fillListings(database, count, seed, QDate::currentDate());

@@ -1,5 +1,6 @@
 #include "bench/listing_generator.h"
 
+#include "bench/prepared_insert.h"
 #include "common/clock.h"
 #include "data/database.h"
 #include "data/store_error.h"
@@ -147,7 +148,9 @@ bool isLand(const QString& kind) {
     return kind == QStringLiteral("토지");
 }
 
-QStringList codesOf(Database& database, const QString& category) {
+}  // namespace
+
+QStringList storedCodes(Database& database, const QString& category) {
     QSqlQuery query(database.connection());
     query.prepare(QStringLiteral("SELECT code FROM bucode WHERE gubun = ? ORDER BY code"));
     query.bindValue(0, category);
@@ -159,7 +162,15 @@ QStringList codesOf(Database& database, const QString& category) {
     return codes;
 }
 
-}  // namespace
+QString generatedPersonName(SeededRandom& random) {
+    return random.pick(kSurnames) + random.pick(kGivenSyllables) + random.pick(kGivenSyllables);
+}
+
+QString generatedMobile(SeededRandom& random) {
+    return QStringLiteral("010-%1-%2")
+        .arg(random.between(1000, 9999))
+        .arg(random.between(0, 9999), 4, 10, QLatin1Char('0'));
+}
 
 std::uint64_t SeededRandom::next() {
     std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
@@ -190,7 +201,7 @@ ListingGenerator::ListingGenerator(std::uint64_t seed, QStringList leaseKinds,
 }
 
 QString ListingGenerator::personName() {
-    return random_.pick(kSurnames) + random_.pick(kGivenSyllables) + random_.pick(kGivenSyllables);
+    return generatedPersonName(random_);
 }
 
 QString ListingGenerator::landLine(const QString& areaCode) {
@@ -201,9 +212,7 @@ QString ListingGenerator::landLine(const QString& areaCode) {
 }
 
 QString ListingGenerator::mobile() {
-    return QStringLiteral("010-%1-%2")
-        .arg(random_.between(1000, 9999))
-        .arg(random_.between(0, 9999), 4, 10, QLatin1Char('0'));
+    return generatedMobile(random_);
 }
 
 QString ListingGenerator::dateAround(int daysBefore, int daysAfter) {
@@ -335,46 +344,6 @@ void ListingGenerator::fillDates(GeneratedListing& listing) {
 
 namespace {
 
-class PreparedInsert {
-public:
-    PreparedInsert(sqlite3* handle, const char* sql) : handle_(handle) {
-        if (sqlite3_prepare_v2(handle, sql, -1, &statement_, nullptr) != SQLITE_OK) fail();
-    }
-    ~PreparedInsert() { sqlite3_finalize(statement_); }
-    PreparedInsert(const PreparedInsert&) = delete;
-    PreparedInsert& operator=(const PreparedInsert&) = delete;
-
-    PreparedInsert& text(const QString& value) {
-        if (value.isNull()) {
-            sqlite3_bind_null(statement_, ++column_);
-        } else {
-            const QByteArray utf8 = value.toUtf8();
-            sqlite3_bind_text(statement_, ++column_, utf8.constData(),
-                              static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
-        }
-        return *this;
-    }
-    PreparedInsert& number(qint64 value) {
-        sqlite3_bind_int64(statement_, ++column_, value);
-        return *this;
-    }
-    void run() {
-        if (sqlite3_step(statement_) != SQLITE_DONE) fail();
-        sqlite3_reset(statement_);
-        column_ = 0;
-    }
-
-private:
-    [[noreturn]] void fail() {
-        throw StoreError(QStringLiteral("예제 매물을 기록할 수 없습니다."),
-                         QString::fromUtf8(sqlite3_errmsg(handle_)));
-    }
-
-    sqlite3* handle_;
-    sqlite3_stmt* statement_ = nullptr;
-    int column_ = 0;
-};
-
 constexpr const char* kInsertListing =
     "INSERT INTO budong (scancode, name, htel, addr, addr1, im, cname, cname1, dpung, gpung, "
     "tmprice, "
@@ -418,10 +387,11 @@ void insertListing(PreparedInsert& insert, const GeneratedListing& l) {
 }  // namespace
 
 int fillListings(Database& database, int count, std::uint64_t seed, QDate today) {
-    ListingGenerator generator(seed, codesOf(database, QStringLiteral("I")),
-                               codesOf(database, QStringLiteral("M")), today, count);
+    ListingGenerator generator(seed, storedCodes(database, QStringLiteral("I")),
+                               storedCodes(database, QStringLiteral("M")), today, count);
     Transaction transaction(database);
-    PreparedInsert insert(database.handle(), kInsertListing);
+    PreparedInsert insert(database.handle(), kInsertListing,
+                          QStringLiteral("예제 매물을 기록할 수 없습니다."));
     for (int i = 0; i < count; ++i)
         insertListing(insert, generator.next());
     transaction.commit();

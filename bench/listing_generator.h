@@ -32,6 +32,12 @@ private:
     std::uint64_t state_;
 };
 
+// The codes of a category of the store's classification codes, in order.
+QStringList storedCodes(Database& database, const QString& category);
+// A Korean name of three syllables, and a mobile number.
+QString generatedPersonName(SeededRandom& random);
+QString generatedMobile(SeededRandom& random);
+
 // One listing, with every field of BUDONG.DB.
 struct GeneratedListing {
     QString scancode, name, htel, addr, addr1, im, cname, cname1;

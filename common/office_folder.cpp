@@ -37,6 +37,11 @@ QString OfficeFolder::aliasDirectory(const QString& alias) const {
     return QDir::cleanPath(QDir(path_).absoluteFilePath(entry));
 }
 
+bool OfficeFolder::namesAliasDirectory(const QString& alias) const {
+    const QSettings ini(iniPath(), QSettings::IniFormat);
+    return !ini.value(aliasKey(alias)).toString().trimmed().isEmpty();
+}
+
 bool OfficeFolder::ensureCreated() const {
     QDir dir;
     if (!dir.mkpath(path_) || !dir.mkpath(pictDirectory())) return false;
@@ -45,7 +50,7 @@ bool OfficeFolder::ensureCreated() const {
         ini.setValue(aliasKey(QStringLiteral("qdb3")), QStringLiteral("qdb3"));
         ini.sync();
     }
-    return dir.mkpath(aliasDirectory());
+    return true;
 }
 
 const OfficeFolder& officeFolder() {

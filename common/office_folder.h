@@ -24,8 +24,13 @@ public:
     // entry is taken from the office folder. The default of qdb3 is "qdb3".
     QString aliasDirectory(const QString& alias = QStringLiteral("qdb3")) const;
 
-    // Creates the folder, PICT/ and the data directory, and writes the alias
-    // entry into quarnel.ini when it has none. Returns false when the folder
+    // Whether quarnel.ini itself names the alias's directory (rather than the
+    // default being taken).
+    bool namesAliasDirectory(const QString& alias = QStringLiteral("qdb3")) const;
+
+    // Creates the folder and PICT/, and writes the alias entry into
+    // quarnel.ini when it has none. The data directory is left to whoever
+    // opens the store (see openOfficeStore). Returns false when the folder
     // cannot be created.
     bool ensureCreated() const;
 

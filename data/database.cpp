@@ -2,9 +2,12 @@
 
 #include "data/query.h"
 #include "data/store_error.h"
+#include "data/store_file_check.h"
+#include "data/store_messages.h"
 #include "data/table_name.h"
 #include "data/transaction.h"
 
+#include <QAbstractEventDispatcher>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -12,6 +15,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryFile>
 #include <QUuid>
 #include <QVariant>
 
@@ -31,6 +35,27 @@ QString queryError(const QSqlQuery& query) {
 }
 
 int scriptVersion(const QString& fileName) { return fileName.section(u'_', 0, 0).toInt(); }
+
+// The migration scripts of the schema, in the order of their versions.
+QStringList schemaScripts() {
+    QStringList scripts;
+    QDirIterator it(QStringLiteral(":/schema"));
+    while (it.hasNext()) scripts.append(QFileInfo(it.next()).fileName());
+    std::sort(scripts.begin(), scripts.end(), [](const QString& a, const QString& b) {
+        return scriptVersion(a) < scriptVersion(b);
+    });
+    if (scripts.isEmpty()) {
+        throw StoreError(QStringLiteral("자료 구조 정의가 없습니다."), QStringLiteral(":/schema is empty"));
+    }
+    return scripts;
+}
+
+int latestSchemaVersion() { return scriptVersion(schemaScripts().last()); }
+
+bool isBusy(const QSqlError& error) {
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}
 }  // namespace
 
 int TableInfo::fieldIndex(const QString& fieldName) const {
@@ -40,33 +65,52 @@ int TableInfo::fieldIndex(const QString& fieldName) const {
     return -1;
 }
 
-Database::Database(const QString& directory)
+Database::Database(const QString& directory, int busyTimeoutMs)
     : directory_(QDir::cleanPath(directory)),
       filePath_(QDir(directory_).filePath(QString::fromLatin1(kFileName))),
-      connectionName_(QStringLiteral("qdb3-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {
+      connectionName_(QStringLiteral("qdb3-") + QUuid::createUuid().toString(QUuid::WithoutBraces)),
+      busyTimeoutMs_(busyTimeoutMs) {
     if (!QDir().mkpath(directory_)) {
-        throw StoreError(QStringLiteral("자료 폴더를 만들 수 없습니다: ") + directory_,
+        throw StoreError(storeMessages::folderNotCreated(directory_),
                          QStringLiteral("cannot create directory"));
     }
-    createdNow_ = !QFileInfo::exists(filePath_);
-    db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-    db_.setDatabaseName(filePath_);
-    db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-    if (!db_.open()) {
-        const QString text = db_.lastError().text();
-        db_ = QSqlDatabase();
-        QSqlDatabase::removeDatabase(connectionName_);
-        throw StoreError(QStringLiteral("자료 파일을 열 수 없습니다: ") + filePath_, text);
+    // A new file needs a folder it can be written in; an existing one is
+    // read first and checked there.
+    if (!QFileInfo::exists(filePath_)) requireWritable();
+    openConnection();
+    try {
+        openStore();
+    } catch (...) {
+        closeConnection();
+        throw;
     }
-    configureConnection();
-    migrate();
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+        idleRelease_ = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
+                                        [this] { releaseReaders(); });
+    }
 }
 
 Database::~Database() {
+    QObject::disconnect(idleRelease_);
     const std::vector<Query*> readers = readers_;
     for (Query* query : readers) query->close();
     readers_.clear();
     tableInfo_.clear();
+    closeConnection();
+}
+
+void Database::openConnection() {
+    db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+    db_.setDatabaseName(filePath_);
+    if (!db_.open()) {
+        const QString text = db_.lastError().text();
+        closeConnection();
+        throw StoreError(storeMessages::unreadable(filePath_), text);
+    }
+    sqlite3_busy_timeout(handle(), busyTimeoutMs_);
+}
+
+void Database::closeConnection() noexcept {
     if (db_.isOpen()) db_.close();
     db_ = QSqlDatabase();
     QSqlDatabase::removeDatabase(connectionName_);
@@ -82,6 +126,10 @@ void Database::addReader(Query* query) { readers_.push_back(query); }
 
 void Database::removeReader(Query* query) { std::erase(readers_, query); }
 
+void Database::releaseReaders() {
+    for (Query* query : readers_) query->release();
+}
+
 bool Database::isOpen() { return qdb3Instance() != nullptr; }
 
 void Database::setQdb3(std::unique_ptr<Database> database) { qdb3Instance() = std::move(database); }
@@ -94,15 +142,45 @@ sqlite3* Database::handle() const {
     return *static_cast<sqlite3* const*>(v.data());
 }
 
+// Reads what the file holds before anything in it is changed; only a file
+// that is this program's store, or empty, is then switched to its journal
+// mode and brought up to date.
+void Database::openStore() {
+    refuseOthersAtFirstSight(filePath_, latestSchemaVersion());
+    sqlite3* raw = handle();
+    // Closing a refused file must not write to it either.
+    sqlite3_db_config(raw, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    if (sqlite3_db_readonly(raw, "main") == 1) {
+        throw StoreError(storeMessages::readOnlyFile(filePath_),
+                         QStringLiteral("attempt to write a readonly database"));
+    }
+    requireWritable();
+    const StoreFileContent content = examineStoreFile(raw, filePath_, latestSchemaVersion());
+    sqlite3_db_config(raw, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
+    try {
+        configureConnection();
+        migrate(content);
+    } catch (const StoreBusyError& error) {
+        throw StoreBusyError(storeMessages::lockedByAnotherProgram(filePath_), error.storeText());
+    }
+}
+
+// The store's folder must take new files: the write-ahead log beside the
+// file, and the file itself when it is new.
+void Database::requireWritable() const {
+    QTemporaryFile probe(QDir(directory_).filePath(QStringLiteral(".quarnel-write-XXXXXX")));
+    if (!probe.open()) {
+        throw StoreError(storeMessages::readOnlyFolder(directory_), probe.errorString());
+    }
+}
+
 void Database::configureConnection() {
     sqlite3* raw = handle();
-    if (raw) {
-        // A double-quoted word must be a name, never a text constant, so that
-        // a statement translated wrongly fails instead of comparing a column
-        // with itself.
-        sqlite3_db_config(raw, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
-        sqlite3_db_config(raw, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
-    }
+    // A double-quoted word must be a name, never a text constant, so that
+    // a statement translated wrongly fails instead of comparing a column
+    // with itself.
+    sqlite3_db_config(raw, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(raw, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     execute(QStringLiteral("PRAGMA journal_mode=WAL"));
     execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
     execute(QStringLiteral("PRAGMA foreign_keys=OFF"));
@@ -114,16 +192,14 @@ int Database::schemaVersion() const {
     return query.value(0).toInt();
 }
 
-void Database::migrate() {
-    QStringList scripts;
-    QDirIterator it(QStringLiteral(":/schema"));
-    while (it.hasNext()) scripts.append(QFileInfo(it.next()).fileName());
-    std::sort(scripts.begin(), scripts.end(),
-              [](const QString& a, const QString& b) { return scriptVersion(a) < scriptVersion(b); });
-    if (scripts.isEmpty()) throw StoreError(QStringLiteral("자료 구조 정의가 없습니다."), QStringLiteral(":/schema is empty"));
-
+void Database::migrate(const StoreFileContent& content) {
+    switch (content.kind) {
+        case StoreFileContent::Kind::Empty: createStore(); break;
+        case StoreFileContent::Kind::Unmarked: markStore(); break;
+        case StoreFileContent::Kind::Marked: break;
+    }
     const int current = schemaVersion();
-    for (const QString& script : scripts) {
+    for (const QString& script : schemaScripts()) {
         const int version = scriptVersion(script);
         if (version <= current) continue;
         Transaction transaction(*this);
@@ -131,12 +207,34 @@ void Database::migrate() {
         execute(QStringLiteral("PRAGMA user_version = %1").arg(version));
         transaction.commit();
     }
-    if (createdNow_) {
-        Transaction transaction(*this);
-        runScript(QStringLiteral(":/seed/seed.sql"));
-        transaction.commit();
-    }
     tableInfo_.clear();
+}
+
+// Every table, the starting data, the schema version and the mark: all or
+// nothing, so that a first start cut short leaves a file that is still new.
+void Database::createStore() {
+    Transaction transaction(*this);
+    for (const QString& script : schemaScripts()) runScript(QStringLiteral(":/schema/") + script);
+    runScript(QStringLiteral(":/seed/seed.sql"));
+    execute(QStringLiteral("PRAGMA user_version = %1").arg(latestSchemaVersion()));
+    execute(QStringLiteral("PRAGMA application_id = %1").arg(kStoreApplicationId));
+    transaction.commit();
+    createdNow_ = true;
+}
+
+// A store made before stores carried the mark gets it. A first start of
+// those days that was cut short between the tables and the starting data
+// left no classification and no person codes; they are loaded now.
+void Database::markStore() {
+    Transaction transaction(*this);
+    execute(QStringLiteral("PRAGMA application_id = %1").arg(kStoreApplicationId));
+    QSqlQuery codes(db_);
+    const bool hasCodes = codes.exec(QStringLiteral("SELECT (SELECT count(*) FROM bucode) + "
+                                                    "(SELECT count(*) FROM mancode)")) &&
+                          codes.next() && codes.value(0).toInt() > 0;
+    codes.finish();
+    if (!hasCodes) runScript(QStringLiteral(":/seed/seed.sql"));
+    transaction.commit();
 }
 
 void Database::runScript(const QString& resourcePath) {
@@ -151,7 +249,46 @@ void Database::execute(const QString& sql, const QVariantList& parameters) {
     QSqlQuery query(db_);
     if (!query.prepare(sql)) throw StoreError(QStringLiteral("자료 처리 명령이 잘못되었습니다."), queryError(query));
     for (int i = 0; i < parameters.size(); ++i) query.bindValue(i, parameters[i]);
-    if (!query.exec()) throw StoreError(QStringLiteral("자료를 처리할 수 없습니다."), queryError(query));
+    if (!query.exec()) {
+        if (isBusy(query.lastError())) {
+            throw StoreBusyError(storeMessages::busyWriting(busyTimeoutMs_), queryError(query));
+        }
+        throw StoreError(QStringLiteral("자료를 처리할 수 없습니다."), queryError(query));
+    }
+}
+
+void Database::beginWrite() {
+    sqlite3* raw = handle();
+    int result = sqlite3_exec(raw, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (result != SQLITE_OK && sqlite3_extended_errcode(raw) == SQLITE_BUSY_SNAPSHOT) {
+        // A query of this connection still reads the store as it was before
+        // another program wrote; once it lets go, the write can begin.
+        releaseReaders();
+        result = sqlite3_exec(raw, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    }
+    if (result == SQLITE_OK) return;
+    const QString text = QString::fromUtf8(sqlite3_errmsg(raw));
+    if ((result & 0xff) == SQLITE_BUSY || (result & 0xff) == SQLITE_LOCKED) {
+        throw StoreBusyError(storeMessages::busyWriting(busyTimeoutMs_), text);
+    }
+    throw StoreError(QStringLiteral("자료를 처리할 수 없습니다."), text);
+}
+
+void Database::commitWrite() {
+    sqlite3* raw = handle();
+    if (sqlite3_exec(raw, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        throw StoreError(QStringLiteral("자료를 저장할 수 없습니다."),
+                         QString::fromUtf8(sqlite3_errmsg(raw)));
+    }
+}
+
+void Database::rollbackWrite() noexcept {
+    // Queries that still read would otherwise be cut short by the rollback.
+    releaseReaders();
+    sqlite3* raw = handle();
+    if (raw && !sqlite3_get_autocommit(raw)) {
+        sqlite3_exec(raw, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
 }
 
 bool Database::hasTable(const QString& spelling) const {

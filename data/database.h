@@ -3,6 +3,7 @@
 #include "data/field_def.h"
 
 #include <QHash>
+#include <QMetaObject>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,7 @@
 #include <vector>
 
 struct sqlite3;
+struct StoreFileContent;
 class Query;
 
 // What the store knows of one table: its fields in order, its primary key and
@@ -26,15 +28,21 @@ struct TableInfo {
 };
 
 // The connection behind the alias qdb3: one SQLite file in the alias
-// directory. Opening it creates the file with every table of the catalogue
-// and the seed data the first time, and brings an older file up to the
+// directory. Opening it first reads what the file holds and refuses, with a
+// message naming the file and changing nothing, a file that is not this
+// program's store, is damaged, is locked by another program or cannot be
+// written. A new or empty file gets every table of the catalogue and the
+// starting data in one transaction; an older store is brought up to the
 // current schema version.
 class Database {
 public:
     static constexpr const char* kFileName = "quarnel.sqlite3";
+    // How long a write waits for another program's write to end.
+    static constexpr int kBusyTimeoutMs = 5000;
 
-    // Opens (creating when needed) the database in `directory`.
-    explicit Database(const QString& directory);
+    // Opens (creating when needed) the database in `directory`; throws
+    // StoreError when it cannot or must not be used.
+    explicit Database(const QString& directory, int busyTimeoutMs = kBusyTimeoutMs);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -63,6 +71,12 @@ public:
     // Runs a statement of SQLite's own dialect with positional parameters.
     void execute(const QString& sql, const QVariantList& parameters = {});
 
+    // The outermost transaction of a user action, used by Transaction: it
+    // begins as a write, waiting the busy time-out for another program's
+    // write (then a StoreBusyError).
+    void beginWrite();
+    void commitWrite();
+    void rollbackWrite() noexcept;
     // Savepoint nesting depth; used by Transaction.
     int& transactionDepth() { return transactionDepth_; }
 
@@ -71,20 +85,31 @@ public:
     // their statements outlives it.
     void addReader(Query* query);
     void removeReader(Query* query);
+    // Ends the read of the store of every registered query (each keeps the
+    // rows it has read). Runs whenever the program waits for the user.
+    void releaseReaders();
 
 private:
+    void openConnection();
+    void closeConnection() noexcept;
+    void openStore();
+    void requireWritable() const;
     void configureConnection();
-    void migrate();
+    void migrate(const StoreFileContent& content);
+    void createStore();
+    void markStore();
     void runScript(const QString& resourcePath);
 
     QString directory_;
     QString filePath_;
     QString connectionName_;
+    int busyTimeoutMs_;
     QSqlDatabase db_;
     bool createdNow_ = false;
     int transactionDepth_ = 0;
     QHash<QString, TableInfo> tableInfo_;
     std::vector<Query*> readers_;
+    QMetaObject::Connection idleRelease_;
 };
 
 // The statements of a migration script, split at the semicolons that end them.

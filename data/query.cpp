@@ -2,15 +2,20 @@
 
 #include "data/database.h"
 #include "data/store_error.h"
+#include "data/transaction.h"
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
 namespace {
 QString prepareContext() { return QStringLiteral("자료 검색 명령을 처리할 수 없습니다."); }
 QString readContext() { return QStringLiteral("자료를 읽을 수 없습니다."); }
+
+// Rows read beyond the one asked for when a released statement runs again.
+constexpr int kRowsReadAfterRelease = 200;
 
 bool isWordAt(const QString& sql, qsizetype at, QLatin1StringView word) {
     if (at > 0 && (sql[at - 1].isLetterOrNumber() || sql[at - 1] == u'_')) return false;
@@ -132,6 +137,7 @@ void Query::open() {
 
 void Query::close() {
     statement_.finalize();
+    released_ = false;
     if (reading_) std::exchange(reading_, nullptr)->removeReader(this);
     open_ = false;
     count_.reset();
@@ -143,11 +149,21 @@ void Query::close() {
     eof_ = bof_ = true;
 }
 
+void Query::release() {
+    if (!statement_ || released_) return;
+    statement_.reset();
+    released_ = true;
+}
+
 int Query::exec() {
     close();
-    SqliteStatement statement = prepared(database(), translated());
+    Database& database = this->database();
+    StatementTransaction transaction(database);
+    SqliteStatement statement = prepared(database, translated());
     statement.run(QStringLiteral("자료를 처리할 수 없습니다."));
-    return statement.changes();
+    const int changed = statement.changes();
+    transaction.commit();
+    return changed;
 }
 
 // The result's columns with their declared types. Columns without one (sums,
@@ -252,6 +268,7 @@ bool Query::isEmpty() { return !open_ || !fetch(0); }
 // it read (the store refuses to drop a table while a statement reads it).
 bool Query::readRow() {
     if (!statement_) return false;
+    if (released_ && !skipRowsRead()) return false;
     switch (statement_.step()) {
         case SqliteStatement::Step::Row: break;
         case SqliteStatement::Step::Done: statement_.finalize(); return false;
@@ -265,19 +282,40 @@ bool Query::readRow() {
     return true;
 }
 
+// Runs a released statement again up to the first row not yet read. Rows
+// another program changed meanwhile are read as they now stand.
+bool Query::skipRowsRead() {
+    released_ = false;
+    for (int row = 0; row < rows_.rowCount(); ++row) {
+        switch (statement_.step()) {
+            case SqliteStatement::Step::Row: break;
+            case SqliteStatement::Step::Done: statement_.finalize(); return false;
+            case SqliteStatement::Step::Failed: {
+                const QString text = statement_.errorText();
+                statement_.finalize();
+                throw StoreError(readContext(), text);
+            }
+        }
+    }
+    return true;
+}
+
 bool Query::fetch(int row) {
     if (row < 0) return false;
+    if (row < rows_.rowCount()) return true;
+    // Running a released statement again costs its whole start (a sort, the
+    // rows already read); so it reads some rows more than asked for.
+    const int wanted = released_ ? std::max(row, rows_.rowCount() + kRowsReadAfterRelease) : row;
     try {
-        while (row >= rows_.rowCount()) {
-            if (!readRow()) return false;
+        while (wanted >= rows_.rowCount()) {
+            if (!readRow()) break;
         }
     } catch (const StoreError& error) {
         // Rows are read while a grid paints, where no exception may pass: the
         // result ends at the row that could not be read.
         qWarning("%s", error.what());
-        return false;
     }
-    return true;
+    return row < rows_.rowCount();
 }
 
 void Query::readAll() { fetch(std::numeric_limits<int>::max()); }

@@ -17,8 +17,11 @@ class Database;
 // A statement of the local SQL dialect, kept as lines of text with named
 // parameters, and the rows of its result. Rows are read from the store as
 // they are visited and kept for visiting again, so a large result opens at
-// once. The statement stays open on the connection until every row was read
-// or the query is closed.
+// once. An unfinished statement holds a read of the store, which would keep
+// this connection from writing once another program has written; so the
+// database releases its queries whenever the program waits for the user or
+// is refused a write for that reason. A released query keeps the rows read
+// so far; reading on runs its statement again and steps past them.
 //
 // A query may have persistent fields: then its fields are exactly those, in
 // their order and with their display properties, whatever the select list
@@ -50,6 +53,8 @@ public:
     void open();
     void close();
     bool isOpen() const { return open_; }
+    // Ends the statement's read of the store and keeps the rows read so far.
+    void release();
     // Runs a statement that returns no rows; gives the number of rows changed.
     int exec();
 
@@ -92,6 +97,7 @@ private:
     int columnOf(int fieldIndex) const;
     bool fetch(int row);
     bool readRow();
+    bool skipRowsRead();
     void readAll();
 
     Database* database_;
@@ -102,6 +108,7 @@ private:
     std::vector<FieldDef> resultFields_;
     std::vector<int> columns_;  // result column of each field
     SqliteStatement statement_;  // null once every row was read
+    bool released_ = false;      // statement_ put back before its first row
     QStringList columnNames_;    // of the result
     RowCache rows_;              // the rows read so far
     TranslatedSql openSql_;  // the statement of the open result, counted by recordCount()

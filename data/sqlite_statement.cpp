@@ -122,6 +122,10 @@ void SqliteStatement::finalize() {
     statement_ = nullptr;
 }
 
+void SqliteStatement::reset() {
+    if (statement_) sqlite3_reset(statement_);
+}
+
 void SqliteStatement::bind(int index, const QVariant& value, const QString& context) {
     if (bindValue(statement_, index, value) != SQLITE_OK) throw StoreError(context, errorText());
 }

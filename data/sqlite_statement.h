@@ -24,6 +24,9 @@ public:
     explicit operator bool() const { return statement_ != nullptr; }
     sqlite3_stmt* get() const { return statement_; }
     void finalize();
+    // Puts the statement back before its first row, keeping its bindings;
+    // it then holds no read of the store until it is stepped again.
+    void reset();
 
     // Binds the value of the 1-based parameter `index` by its type: null
     // (also a null text, date or time), whole numbers and bool as integers,

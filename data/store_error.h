@@ -25,3 +25,10 @@ private:
     QString context_;
     QString storeText_;
 };
+
+// The store stayed busy with another program's write for the whole busy
+// time-out.
+class StoreBusyError : public StoreError {
+public:
+    using StoreError::StoreError;
+};

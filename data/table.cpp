@@ -3,6 +3,7 @@
 #include "common/cp949.h"
 #include "data/store_error.h"
 #include "data/table_name.h"
+#include "data/transaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -265,9 +266,13 @@ void Table::post() {
     }
     for (size_t i = 0; i < buffer_.size(); ++i) query.addBindValue(buffer_[i]);
     if (state_ == State::Edit) query.addBindValue(rowids_[static_cast<size_t>(position_)]);
-    if (!query.exec()) {
-        const QString text = errorText(query);
-        throw StoreError(keyViolationText(text) + u' ' + tableName_, text);
+    {
+        StatementTransaction transaction(database());
+        if (!query.exec()) {
+            const QString text = errorText(query);
+            throw StoreError(keyViolationText(text) + u' ' + tableName_, text);
+        }
+        transaction.commit();
     }
     const qint64 rowid = state_ == State::Insert ? query.lastInsertId().toLongLong()
                                                  : rowids_[static_cast<size_t>(position_)];
@@ -307,7 +312,13 @@ void Table::deleteRow() {
     QSqlQuery query(database().connection());
     query.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteName(info().name)));
     query.addBindValue(rowids_[static_cast<size_t>(position_)]);
-    if (!query.exec()) throw StoreError(QStringLiteral("자료를 삭제할 수 없습니다: ") + tableName_, errorText(query));
+    {
+        StatementTransaction transaction(database());
+        if (!query.exec()) {
+            throw StoreError(QStringLiteral("자료를 삭제할 수 없습니다: ") + tableName_, errorText(query));
+        }
+        transaction.commit();
+    }
     rowids_.erase(rowids_.begin() + position_);
     if (rowids_.empty()) {
         position_ = -1;

@@ -8,9 +8,14 @@ namespace {
 QString savepointName(int level) { return QStringLiteral("action_%1").arg(level); }
 }  // namespace
 
-Transaction::Transaction(Database& database) : database_(database), level_(++database.transactionDepth()) {
+Transaction::Transaction(Database& database)
+    : database_(database), level_(++database.transactionDepth()) {
     try {
-        database_.execute(QStringLiteral("SAVEPOINT ") + savepointName(level_));
+        if (level_ == 1) {
+            database_.beginWrite();
+        } else {
+            database_.execute(QStringLiteral("SAVEPOINT ") + savepointName(level_));
+        }
     } catch (...) {
         --database_.transactionDepth();
         throw;
@@ -19,18 +24,34 @@ Transaction::Transaction(Database& database) : database_(database), level_(++dat
 
 Transaction::~Transaction() {
     if (!done_) {
-        try {
-            database_.execute(QStringLiteral("ROLLBACK TO ") + savepointName(level_));
-            database_.execute(QStringLiteral("RELEASE ") + savepointName(level_));
-        } catch (...) {
-            // Nothing more can be done while unwinding; the connection reports
-            // the failure on its next statement.
+        if (level_ == 1) {
+            database_.rollbackWrite();
+        } else {
+            try {
+                database_.execute(QStringLiteral("ROLLBACK TO ") + savepointName(level_));
+                database_.execute(QStringLiteral("RELEASE ") + savepointName(level_));
+            } catch (...) {
+                // Nothing more can be done while unwinding; the outer guard
+                // rolls the whole action back.
+            }
         }
     }
     --database_.transactionDepth();
 }
 
 void Transaction::commit() {
-    database_.execute(QStringLiteral("RELEASE ") + savepointName(level_));
+    if (level_ == 1) {
+        database_.commitWrite();
+    } else {
+        database_.execute(QStringLiteral("RELEASE ") + savepointName(level_));
+    }
     done_ = true;
+}
+
+StatementTransaction::StatementTransaction(Database& database) {
+    if (database.transactionDepth() == 0) own_.emplace(database);
+}
+
+void StatementTransaction::commit() {
+    if (own_) own_->commit();
 }

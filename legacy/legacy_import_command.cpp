@@ -2,6 +2,7 @@
 
 #include "common/number_format.h"
 #include "common/office_folder.h"
+#include "common/office_store.h"
 #include "data/database.h"
 #include "legacy/legacy_import.h"
 #include "legacy/table_roles.h"
@@ -11,6 +12,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -91,19 +93,15 @@ int runLegacyImportCommand(const QStringList& arguments, QTextStream& out, QText
     QString error;
     LegacyImportReport report;
     bool imported = false;
-    if (!office.ensureCreated()) {
-        error = QStringLiteral("사무실 폴더를 만들 수 없습니다: ") + office.path();
-    } else {
-        try {
-            Database database(office.aliasDirectory());
-            const ImportProgress progress = [&out](const QString& text) {
-                out << text << Qt::endl;
-            };
-            imported = importLegacyFolder(database, folder, office.pictDirectory(), line->replace,
-                                          progress, &report, &error);
-        } catch (const std::exception& failure) {
-            error = QString::fromStdString(failure.what());
-        }
+    try {
+        // Without a window nobody is asked: a data folder named in
+        // quarnel.ini that is missing is refused.
+        const std::unique_ptr<Database> database = openOfficeStore(office, {});
+        const ImportProgress progress = [&out](const QString& text) { out << text << Qt::endl; };
+        imported = importLegacyFolder(*database, folder, office.pictDirectory(), line->replace,
+                                      progress, &report, &error);
+    } catch (const std::exception& failure) {
+        error = QString::fromStdString(failure.what());
     }
     if (!imported) {
         err << QStringLiteral(

@@ -4,8 +4,7 @@
 #include "data/database.h"
 #include "data/query.h"
 #include "data/store_error.h"
-
-#include <QStringList>
+#include "listings/code_usage.h"
 
 namespace {
 void requireFits(Database& database, const CodeUse& use, const QString& value) {
@@ -18,51 +17,40 @@ void requireFits(Database& database, const CodeUse& use, const QString& value) {
     const FieldDef& field = info.fields[static_cast<size_t>(index)];
     const int bytes = cp949ByteLength(value);
     if (field.size > 0 && bytes > field.size) {
-        throw StoreError(QStringLiteral("'%1' 항목은 %2바이트까지 저장할 수 있습니다 (입력: %3바이트).")
-                             .arg(field.name)
-                             .arg(field.size)
-                             .arg(bytes),
-                         QStringLiteral("value too long for field %1.%2")
-                             .arg(info.name, field.name));
+        throw StoreError(
+            QStringLiteral("'%1' 항목은 %2바이트까지 저장할 수 있습니다 (입력: %3바이트).")
+                .arg(field.name)
+                .arg(field.size)
+                .arg(bytes),
+            QStringLiteral("value too long for field %1.%2").arg(info.name, field.name));
     }
 }
 
-// Walks every row of the table once, reporting each visited row, and gives
-// the keys of the rows that hold the old code for the category. A row whose
-// field is empty (NULL) holds no code.
-QStringList matchingKeys(Database& database, const CodeUse& use, const QString& oldCode,
-                         const CascadeProgress& progress) {
-    Query walk(&database);
-    walk.add(QStringLiteral("select B.\"scancode\", B.\"im\", B.\"%1\" from \"%2\" B")
-                 .arg(use.field, use.table));
-    walk.open();
-    const int total = walk.recordCount();
-    if (progress) progress({use.table, 0, total});
-    QStringList keys;
-    int position = 0;
-    for (walk.first(); !walk.eof(); walk.next()) {
-        const QVariant code = walk.value(2);
-        const bool kindMatches =
-            use.kinds.isEmpty() || use.kinds.contains(walk.value(1).toString());
-        if (kindMatches && !code.isNull() && code.toString() == oldCode) {
-            keys.append(walk.value(0).toString());
-        }
-        if (progress) progress({use.table, ++position, total});
-    }
-    walk.close();
-    return keys;
+// The rows of the table holding the old code: the where line of the in-use
+// check, with the code as the parameter :code.
+QString holdingCondition(const CodeUse& use) {
+    return codeUsageStatement(use).at(1);
 }
 
-void updateByKeys(Database& database, const CodeUse& use, const QStringList& keys,
+int countHolding(Database& database, const CodeUse& use, const QString& oldCode) {
+    Query count(&database);
+    count.add(QStringLiteral("select count(*) from \"%1\" B").arg(use.table));
+    count.add(holdingCondition(use));
+    count.setParam(QStringLiteral("code"), oldCode);
+    count.open();
+    const int rows = count.value(0).toInt();
+    count.close();
+    return rows;
+}
+
+int changeHolding(Database& database, const CodeUse& use, const QString& oldCode,
                   const QString& newCode) {
     Query update(&database);
-    update.add(QStringLiteral("update \"%1\" B set B.\"%2\" = :code").arg(use.table, use.field));
-    update.add(QStringLiteral(" where B.\"scancode\" = :key"));
-    update.setParam(QStringLiteral("code"), newCode);
-    for (const QString& key : keys) {
-        update.setParam(QStringLiteral("key"), key);
-        update.exec();
-    }
+    update.add(QStringLiteral("update \"%1\" B set B.\"%2\" = :newcode").arg(use.table, use.field));
+    update.add(holdingCondition(use));
+    update.setParam(QStringLiteral("code"), oldCode);
+    update.setParam(QStringLiteral("newcode"), newCode);
+    return update.exec();
 }
 }  // namespace
 
@@ -71,9 +59,11 @@ int cascadeCodeChange(Database& database, CodeCategory category, const QString& 
     int changed = 0;
     for (const CodeUse& use : codeUses(category)) {
         requireFits(database, use, newCode);
-        const QStringList keys = matchingKeys(database, use, oldCode, progress);
-        updateByKeys(database, use, keys, newCode);
-        changed += static_cast<int>(keys.size());
+        const int total = progress ? countHolding(database, use, oldCode) : 0;
+        if (progress) progress({use.table, 0, total});
+        const int rows = changeHolding(database, use, oldCode, newCode);
+        if (progress) progress({use.table, rows, std::max(total, rows)});
+        changed += rows;
     }
     return changed;
 }

@@ -8,8 +8,9 @@
 
 class Database;
 
-// Where a code change has got to: `position` rows of `total` rows of `table`
-// visited. Each table is announced with position 0 before its first row.
+// Where a code change has got to in `table`: `position` of its `total` rows
+// that hold the old code have been changed. Each table is announced with
+// position 0 before it is changed and reported again when it is done.
 struct CascadeStep {
     QString table;
     int position = 0;
@@ -18,11 +19,11 @@ struct CascadeStep {
 using CascadeProgress = std::function<void(const CascadeStep&)>;
 
 // Carries a changed code into every listing and request that holds the old
-// code for this category (see codeUses), table after table. Each table is
-// walked once; the rows that match are updated by their key. A new code too
-// long for a field is refused with a StoreError before that table is touched.
-// Runs inside the caller's transaction: an error (from the store or from
-// `progress`) leaves the rows to be rolled back by the caller. Returns the
-// number of rows changed.
+// code for this category (see codeUses), one statement per table, so that
+// the store does the work. A row whose field is empty (NULL) holds no code.
+// A new code too long for a field is refused with a StoreError before that
+// table is touched. Runs inside the caller's transaction: an error (from the
+// store or from `progress`) leaves the rows to be rolled back by the caller.
+// Returns the number of rows changed.
 int cascadeCodeChange(Database& database, CodeCategory category, const QString& oldCode,
                       const QString& newCode, const CascadeProgress& progress = {});

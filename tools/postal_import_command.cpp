@@ -1,6 +1,7 @@
 #include "tools/postal_import_command.h"
 
 #include "common/office_folder.h"
+#include "common/office_store.h"
 #include "data/database.h"
 #include "tools/postal_import.h"
 
@@ -9,22 +10,20 @@
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 
 namespace {
 
 const QString kOption = QStringLiteral("--import-postal");
 
 // Opens the office's database and imports; the database closes again before
-// the result is printed.
+// the result is printed. Without a window nobody is asked: a data folder
+// named in quarnel.ini that is missing is refused.
 bool importIntoOffice(const QString& filePath, QString* error, int* imported) {
-    const OfficeFolder folder = OfficeFolder::fromEnvironment();
-    if (!folder.ensureCreated()) {
-        *error = QStringLiteral("사무실 폴더를 만들 수 없습니다: ") + folder.path();
-        return false;
-    }
     try {
-        Database database(folder.aliasDirectory());
-        return importPostalCodes(database, filePath, error, imported);
+        const std::unique_ptr<Database> database =
+            openOfficeStore(OfficeFolder::fromEnvironment(), {});
+        return importPostalCodes(*database, filePath, error, imported);
     } catch (const std::exception& failure) {
         *error = QString::fromStdString(failure.what());
     }

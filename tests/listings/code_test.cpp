@@ -282,9 +282,13 @@ TEST_F(CodeFormTest, FailedCascadeRollsBackTheCodeAndTheListings) {
     EXPECT_FALSE(child(*form, "PNgage")->isVisible());
 }
 
+// The panel runs over the rows of each table that hold the code, and each
+// table is changed by one statement of the store.
 TEST_F(CodeFormTest, ProgressPanelFollowsEachTableWhileCascading) {
     for (int i = 0; i < 3; ++i)
         addListing(QStringLiteral("L%1").arg(i), "임대", "창고");
+    addListing(QStringLiteral("L8"), "매매", "창고");
+    addListing(QStringLiteral("L9"), "임대", "공장");
     for (int i = 0; i < 5; ++i)
         addRequest(QStringLiteral("R%1").arg(i), "임대", "창고", "문의");
     auto* gauge = child<QProgressBar>(*form, "Gauge1");
@@ -299,8 +303,8 @@ TEST_F(CodeFormTest, ProgressPanelFollowsEachTableWhileCascading) {
     clickCode(QStringLiteral("창고"));
     changeTo(QStringLiteral("물류창고"));
     EXPECT_TRUE(panelShown);
-    EXPECT_EQ(listingSteps, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(requestSteps, (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(listingSteps, (std::vector<int>{3}));
+    EXPECT_EQ(requestSteps, (std::vector<int>{0, 5}));
     EXPECT_FALSE(panel->isVisible());
     EXPECT_EQ(message(), kChanged);
 }
