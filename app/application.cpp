@@ -16,7 +16,6 @@
 #include "tools/postal_import.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 namespace {
 // A last guard: an error that escaped an action handler is shown instead of
