@@ -95,3 +95,17 @@ void replaceMailOut(const std::vector<PersonRecord>& people) {
     }
     transaction.commit();
 }
+
+std::vector<PersonRecord> readMailOut() {
+    Table table(mailOutTableName());
+    table.open();
+    std::vector<PersonRecord> people;
+    people.reserve(static_cast<size_t>(table.recordCount()));
+    for (table.first(); !table.eof(); table.next()) {
+        PersonRecord& person = people.emplace_back();
+        for (const MailOutColumn& column : kColumns)
+            person.*column.member = table.text(QLatin1String(column.name));
+    }
+    table.close();
+    return people;
+}

@@ -286,7 +286,8 @@ void TFMman_lst::sendDm() {
     if (rows == 0) return;
     replaceMailOut(model_->people());
     StatusMode->setText(QStringLiteral("DM 발송 대상 %1명을 담았습니다").arg(rows));
-    // Label printing reads the mail-out table; its form opens from here.
+    // The label screen opens here, after the table is written: it reads the
+    // mail-out table (readMailOut(), people/mail_out.h), one label a Person.
     DBGrid1->setFocus();
 }
 

@@ -107,12 +107,11 @@ protected:
         EXPECT_TRUE(handler.appeared());
         return handed;
     }
-    QStringList mailOutNames() {
+    // The names as label printing meets them.
+    static QStringList mailOutNames() {
         QStringList names;
-        QSqlQuery query(db().connection());
-        EXPECT_TRUE(query.exec(QStringLiteral("SELECT name FROM xxx ORDER BY rowid")));
-        while (query.next())
-            names.append(query.value(0).toString());
+        for (const PersonRecord& person : readMailOut())
+            names.append(person.name);
         return names;
     }
     QStringList mailOutTableColumns() {
@@ -290,6 +289,12 @@ TEST_F(PeopleListTest, DmPutsTheShownPersonsIntoTheMailOutTable) {
     click(*form, "BTdm");
     EXPECT_EQ(mailOutTableColumns(), mailOutColumns());
     EXPECT_EQ(mailOutNames(), (QStringList{"가나다", "김철수", "박민수", "이영희", "최지우"}));
+    const std::vector<PersonRecord> mailOut = readMailOut();
+    const PersonRecord& shownFirst = form->model().people().front();
+    ASSERT_EQ(mailOut.size(), 5U);
+    EXPECT_EQ(mailOut.front().comtel, shownFirst.comtel);
+    EXPECT_EQ(mailOut.front().homeaddr, shownFirst.homeaddr);
+    EXPECT_EQ(mailOut.front().dmsource, shownFirst.dmsource);
     EXPECT_EQ(scalar(QStringLiteral("SELECT comtel FROM xxx WHERE scancode = 'L1'")).toString(),
               QStringLiteral("051-123-4567"));
     // The next DM replaces them; a table left with other columns by another
