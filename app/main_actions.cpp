@@ -3,6 +3,7 @@
 #include "app/tfmbu_main.h"
 #include "common/action_guard.h"
 #include "listings/tfmbu_lst.h"
+#include "listings/tfmdisp.h"
 #include "people/tfmman_lst.h"
 
 #include <QObject>
@@ -15,6 +16,11 @@ void openListings(TFMbu_main* mainWindow) {
 
 void openPeople(TFMbu_main* mainWindow) {
     TFMman_lst form(mainWindow);
+    form.exec();
+}
+
+void openListingDisplay(TFMbu_main* mainWindow) {
+    TFMdisp form(mainWindow);
     form.exec();
 }
 
@@ -31,6 +37,8 @@ void connectMainActions(TFMbu_main& mainWindow) {
                      guarded([window] { openListings(window); }));
     QObject::connect(window, &TFMbu_main::peopleRequested, window,
                      guarded([window] { openPeople(window); }));
+    QObject::connect(window, &TFMbu_main::viewerRequested, window,
+                     guarded([window] { openListingDisplay(window); }));
     QObject::connect(window, &TFMbu_main::expiringLeasesRequested, window,
                      guarded([window] { openExpiringLeases(window); }));
 }
