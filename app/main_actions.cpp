@@ -7,6 +7,7 @@
 #include "contracts/tfmcontract.h"
 #include "listings/tfmbu_lst.h"
 #include "listings/tfmdisp.h"
+#include "people/tfmman_lst.h"
 
 #include <QObject>
 
@@ -32,6 +33,11 @@ void openCashBook(TFMbu_main* mainWindow) {
     form.exec();
 }
 
+void openPeople(TFMbu_main* mainWindow) {
+    TFMman_lst form(mainWindow);
+    form.exec();
+}
+
 void openListingDisplay(TFMbu_main* mainWindow) {
     TFMdisp form(mainWindow);
     form.exec();
@@ -52,6 +58,8 @@ void connectMainActions(TFMbu_main& mainWindow) {
                      guarded([window] { openClients(window); }));
     QObject::connect(window, &TFMbu_main::contractsRequested, window,
                      guarded([window] { openContracts(window); }));
+    QObject::connect(window, &TFMbu_main::peopleRequested, window,
+                     guarded([window] { openPeople(window); }));
     QObject::connect(window, &TFMbu_main::viewerRequested, window,
                      guarded([window] { openListingDisplay(window); }));
     QObject::connect(window, &TFMbu_main::expiringLeasesRequested, window,

@@ -26,15 +26,15 @@ void addListingSearchCases(BenchCases& cases);
 void addCodeRenameCase(BenchCases& cases);
 void addClientMatchCase(BenchCases& cases);
 void addSettlementCase(BenchCases& cases);
+void addPeopleCases(BenchCases& cases);
 void addThumbnailsCases(BenchCases& cases);
 
 namespace {
 
 BenchCases registeredCases() {
     BenchCases cases;
-    for (const auto add :
-         {addListingSearchCases, addCodeRenameCase, addClientMatchCase, addSettlementCase,
-          addThumbnailsCases})
+    for (const auto add : {addListingSearchCases, addCodeRenameCase, addClientMatchCase,
+                           addSettlementCase, addPeopleCases, addThumbnailsCases})
         add(cases);
     return cases;
 }

@@ -30,15 +30,8 @@ int windowedYear(int shortYear) {
     return year < base ? year + 100 : year;
 }
 
-std::optional<QDate> makeDate(int year, int month, int day) {
-    const QDate date(year, month, day);
-    if (!date.isValid())
-        return std::nullopt;
-    return date;
-}
-
-std::optional<QDate> parseCompact(const QString& text) {
-    return makeDate(text.left(4).toInt(), text.mid(4, 2).toInt(), text.mid(6, 2).toInt());
+DateParts compactParts(const QString& text) {
+    return {text.left(4).toInt(), text.mid(4, 2).toInt(), text.mid(6, 2).toInt()};
 }
 
 std::optional<int> parseYear(const QString& text) {
@@ -49,7 +42,7 @@ std::optional<int> parseYear(const QString& text) {
     return std::nullopt;
 }
 
-std::optional<QDate> parseSeparated(const QString& text, QChar separator) {
+std::optional<DateParts> separatedParts(const QString& text, QChar separator) {
     const QStringList parts = text.split(separator);
     if (parts.size() < 2 || parts.size() > 3)
         return std::nullopt;
@@ -66,7 +59,7 @@ std::optional<QDate> parseSeparated(const QString& text, QChar separator) {
         parts.size() == 3 ? parseYear(parts.at(0)) : appClock().today().year();
     if (!year)
         return std::nullopt;
-    return makeDate(*year, monthText.toInt(), dayText.toInt());
+    return DateParts{*year, monthText.toInt(), dayText.toInt()};
 }
 
 // The first of "-", "." and "/" in the text; a null character when none.
@@ -88,15 +81,30 @@ void warnNotADate() {
 
 }  // namespace
 
-std::optional<QDate> parseDate(const QString& text) {
+std::optional<DateParts> parseDateParts(const QString& text) {
     const QString trimmed = text.trimmed();
     if (trimmed.size() == kCompactDateLength && isDigitText(trimmed)) {
-        return parseCompact(trimmed);
+        return compactParts(trimmed);
     }
     const QChar separator = separatorOf(trimmed);
     if (separator.isNull())
         return std::nullopt;
-    return parseSeparated(trimmed, separator);
+    return separatedParts(trimmed, separator);
+}
+
+std::optional<QDate> parseDate(const QString& text) {
+    const std::optional<DateParts> parts = parseDateParts(text);
+    if (!parts)
+        return std::nullopt;
+    const QDate date(parts->year, parts->month, parts->day);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+QString isoDateText(const DateParts& parts) {
+    return QString::number(parts.year) + QLatin1Char('-') + twoDigits(parts.month) +
+           QLatin1Char('-') + twoDigits(parts.day);
 }
 
 QString isoDate(const QDate& date) {

@@ -18,6 +18,19 @@ class QLineEdit;
 // exist, gives nullopt.
 std::optional<QDate> parseDate(const QString& text);
 
+// Year, month and day as a typed date gives them, in the forms parseDate()
+// reads, without asking whether the day exists (a lunar date's month 2 has a
+// day 30). Nothing when the text is not written as a date.
+struct DateParts {
+    int year;
+    int month;
+    int day;
+};
+std::optional<DateParts> parseDateParts(const QString& text);
+
+// The parts as "YYYY-MM-DD".
+QString isoDateText(const DateParts& parts);
+
 // The date as the year's number, "-", two-digit month, "-", two-digit day;
 // empty for an invalid date.
 QString isoDate(const QDate& date);
