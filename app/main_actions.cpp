@@ -4,6 +4,7 @@
 #include "common/action_guard.h"
 #include "listings/tfmbu_lst.h"
 #include "people/tfmman_lst.h"
+#include "tools/tfmmemo.h"
 
 #include <QObject>
 
@@ -15,6 +16,11 @@ void openListings(TFMbu_main* mainWindow) {
 
 void openPeople(TFMbu_main* mainWindow) {
     TFMman_lst form(mainWindow);
+    form.exec();
+}
+
+void openMemos(TFMbu_main* mainWindow) {
+    TFMmemo form(mainWindow);
     form.exec();
 }
 
@@ -31,6 +37,8 @@ void connectMainActions(TFMbu_main& mainWindow) {
                      guarded([window] { openListings(window); }));
     QObject::connect(window, &TFMbu_main::peopleRequested, window,
                      guarded([window] { openPeople(window); }));
+    QObject::connect(window, &TFMbu_main::memosRequested, window,
+                     guarded([window] { openMemos(window); }));
     QObject::connect(window, &TFMbu_main::expiringLeasesRequested, window,
                      guarded([window] { openExpiringLeases(window); }));
 }

@@ -8,6 +8,7 @@
 #include "common/shared_values.h"
 #include "common/store_helpers.h"
 #include "people/mail_out.h"
+#include "people/tform2.h"
 #include "people/next_birthday.h"
 #include "people/people_export.h"
 #include "people/people_model.h"
@@ -286,7 +287,11 @@ void TFMman_lst::sendDm() {
     if (rows == 0) return;
     replaceMailOut(model_->people());
     StatusMode->setText(QStringLiteral("DM 발송 대상 %1명을 담았습니다").arg(rows));
-    // Label printing reads the mail-out table; its form opens from here.
+    // Label printing reads the mail-out table.
+    {
+        TForm2 labels(this);
+        labels.exec();
+    }
     DBGrid1->setFocus();
 }
 
