@@ -207,8 +207,10 @@ TEST_F(LabelFormsTest, UnusableSettingsAndAMissingTableAreSaid) {
     form.reset();
 
     dlg().reset();
+    writeFile(labelSettingsPath(), "[LABLOPRINTER]\nRowCount=10\n");
     sql(QStringLiteral("DROP TABLE xxx"));
-    form = openLabels();
+    form = std::make_unique<TForm2>();
+    form->show();
     EXPECT_EQ(dlg().texts(),
               QStringList{QStringLiteral("데이타 화일을 여는 도중에 오류발생 ...!")});
     QTest::qWait(20);

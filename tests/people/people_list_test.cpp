@@ -9,10 +9,10 @@
 #include "common/shared_values.h"
 #include "data/query.h"
 #include "people/mail_out.h"
-#include "people/tform2.h"
 #include "people/people_model.h"
 #include "people/tfmman_imd.h"
 #include "people/tfmman_lst.h"
+#include "people/tform2.h"
 #include "tests/people/people_support.h"
 #include "tools/tfmzip.h"
 
