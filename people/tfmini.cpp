@@ -96,7 +96,7 @@ void TFMini::buildControls() {
     layout->addWidget(perMm);
     layout->addLayout(buttons);
     layout->addWidget(StatusBar1);
-    resize(420, 420);
+    resize(540, 420);
 
     installEventFilter(this);
     Button1->installEventFilter(this);
