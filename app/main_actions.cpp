@@ -3,6 +3,7 @@
 #include "app/tfmbu_main.h"
 #include "common/action_guard.h"
 #include "listings/tfmbu_lst.h"
+#include "listings/tfmdisp.h"
 #include "people/tfmman_lst.h"
 #include "tools/tfmmemo.h"
 
@@ -24,6 +25,11 @@ void openMemos(TFMbu_main* mainWindow) {
     form.exec();
 }
 
+void openListingDisplay(TFMbu_main* mainWindow) {
+    TFMdisp form(mainWindow);
+    form.exec();
+}
+
 void openExpiringLeases(TFMbu_main* mainWindow) {
     TFMbu_lst form(mainWindow);
     form.showExpiringLeases(30);
@@ -39,6 +45,8 @@ void connectMainActions(TFMbu_main& mainWindow) {
                      guarded([window] { openPeople(window); }));
     QObject::connect(window, &TFMbu_main::memosRequested, window,
                      guarded([window] { openMemos(window); }));
+    QObject::connect(window, &TFMbu_main::viewerRequested, window,
+                     guarded([window] { openListingDisplay(window); }));
     QObject::connect(window, &TFMbu_main::expiringLeasesRequested, window,
                      guarded([window] { openExpiringLeases(window); }));
 }
