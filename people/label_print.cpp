@@ -74,8 +74,10 @@ class LabelJob {
 public:
     LabelJob(PrintDevice& device, const LabelRun& run)
         : device_(device), run_(run), printer_(device) {
-        // Outlines a fifth of a millimetre wide, seen on any printer.
+        // Outlines a fifth of a millimetre wide, seen on any printer; texts
+        // drawn over them (and over each other) leave them standing.
         device_.setPenWidth(std::max(1, printer_.tenthsToX(2)));
+        device_.setTextBackground(QColor());
     }
 
     void printLabel(int row, int col, const LabelAddress& address) {
