@@ -8,6 +8,7 @@
 #include "listings/tfmbu_lst.h"
 #include "listings/tfmdisp.h"
 #include "people/tfmman_lst.h"
+#include "tools/tfmmemo.h"
 
 #include <QObject>
 
@@ -38,6 +39,11 @@ void openPeople(TFMbu_main* mainWindow) {
     form.exec();
 }
 
+void openMemos(TFMbu_main* mainWindow) {
+    TFMmemo form(mainWindow);
+    form.exec();
+}
+
 void openListingDisplay(TFMbu_main* mainWindow) {
     TFMdisp form(mainWindow);
     form.exec();
@@ -60,6 +66,8 @@ void connectMainActions(TFMbu_main& mainWindow) {
                      guarded([window] { openContracts(window); }));
     QObject::connect(window, &TFMbu_main::peopleRequested, window,
                      guarded([window] { openPeople(window); }));
+    QObject::connect(window, &TFMbu_main::memosRequested, window,
+                     guarded([window] { openMemos(window); }));
     QObject::connect(window, &TFMbu_main::viewerRequested, window,
                      guarded([window] { openListingDisplay(window); }));
     QObject::connect(window, &TFMbu_main::expiringLeasesRequested, window,

@@ -33,10 +33,9 @@ namespace {
 
 BenchCases registeredCases() {
     BenchCases cases;
-    for (const auto add : {addListingSearchCases, addCodeRenameCase, addClientMatchCase,
-                           addSettlementCase, addPeopleCases, addThumbnailsCases})
+         {addListingSearchCases, addCodeRenameCase, addClientMatchCase, addSettlementCase, addPeopleCases, addThumbnailsCases})
         add(cases);
-    return cases;
+         return cases;
 }
 
 struct Command {

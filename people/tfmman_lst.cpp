@@ -13,6 +13,7 @@
 #include "people/people_model.h"
 #include "people/tfmman_cod.h"
 #include "people/tfmman_imd.h"
+#include "people/tform2.h"
 #include "tools/tfmzip.h"
 
 #include <QComboBox>
@@ -286,8 +287,12 @@ void TFMman_lst::sendDm() {
     if (rows == 0) return;
     replaceMailOut(model_->people());
     StatusMode->setText(QStringLiteral("DM 발송 대상 %1명을 담았습니다").arg(rows));
-    // The label screen opens here, after the table is written: it reads the
-    // mail-out table (readMailOut(), people/mail_out.h), one label a Person.
+    // The label screen reads the mail-out table (readMailOut(), people/mail_out.h),
+    // one label a Person.
+    {
+        TForm2 labels(this);
+        labels.exec();
+    }
     DBGrid1->setFocus();
 }
 

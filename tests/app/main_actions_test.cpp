@@ -46,3 +46,17 @@ TEST_F(MainActionsTest, ExpiringLeasesButtonOpensTheListInThatMode) {
     EXPECT_TRUE(expiring);
     EXPECT_TRUE(dlg().errors.isEmpty());
 }
+
+TEST_F(MainActionsTest, MemoButtonOpensTheMemoNotes) {
+    TFMbu_main window;
+    connectMainActions(window);
+    window.show();
+    QString caption;
+    ModalHandler handler([&](QWidget* modal) {
+        caption = modal->windowTitle();
+        modal->close();
+    });
+    emit window.memosRequested();
+    EXPECT_TRUE(handler.appeared());
+    EXPECT_EQ(caption, QStringLiteral("메모노트"));
+}

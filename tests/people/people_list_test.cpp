@@ -12,6 +12,7 @@
 #include "people/people_model.h"
 #include "people/tfmman_imd.h"
 #include "people/tfmman_lst.h"
+#include "people/tform2.h"
 #include "tests/people/people_support.h"
 #include "tools/tfmzip.h"
 
@@ -286,7 +287,21 @@ TEST_F(PeopleListTest, TheButtonPressedGivesTheModeAndTheListShowsTheChange) {
 
 TEST_F(PeopleListTest, DmPutsTheShownPersonsIntoTheMailOutTable) {
     auto form = openList();
-    click(*form, "BTdm");
+    // The label screen opens on the Persons just written.
+    const auto dmWithLabels = [&] {
+        QStringList labelled;
+        ModalHandler labels([&](QWidget* modal) {
+            auto* screen = qobject_cast<TForm2*>(modal);
+            ASSERT_NE(screen, nullptr);
+            for (const LabelAddress& address : screen->addresses())
+                labelled.append(address.name);
+            screen->reject();
+        });
+        click(*form, "BTdm");
+        EXPECT_TRUE(labels.appeared());
+        return labelled;
+    };
+    EXPECT_EQ(dmWithLabels(), (QStringList{"가나다", "김철수", "박민수", "이영희", "최지우"}));
     EXPECT_EQ(mailOutTableColumns(), mailOutColumns());
     EXPECT_EQ(mailOutNames(), (QStringList{"가나다", "김철수", "박민수", "이영희", "최지우"}));
     const std::vector<PersonRecord> mailOut = readMailOut();
@@ -304,7 +319,7 @@ TEST_F(PeopleListTest, DmPutsTheShownPersonsIntoTheMailOutTable) {
     sql(QStringLiteral("INSERT INTO xxx VALUES ('매입', 1000)"));
     typeInto(*form, "EDloca", QStringLiteral("부산"));
     click(*form, "BTinq");
-    click(*form, "BTdm");
+    EXPECT_EQ(dmWithLabels(), QStringList{QStringLiteral("이영희")});
     EXPECT_TRUE(dlg().errors.isEmpty()) << dlg().errors.join(u'|').toStdString();
     EXPECT_EQ(mailOutTableColumns(), mailOutColumns());
     EXPECT_EQ(mailOutNames(), QStringList{QStringLiteral("이영희")});

@@ -34,7 +34,10 @@ TEST_F(PeopleSharedStoreTest, WritesWaitForTheOtherProgramAndLoseNothing) {
     list.show();
     QApplication::setActiveWindow(&list);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
-    click(list, "BTdm");
+    {
+        ModalHandler labels([](QWidget* modal) { modal->close(); });
+        click(list, "BTdm");
+    }
     ASSERT_EQ(mailOut(), 2);
 
     OtherProgram other(db().filePath());
@@ -71,6 +74,8 @@ TEST_F(PeopleSharedStoreTest, WritesWaitForTheOtherProgramAndLoseNothing) {
     EXPECT_EQ(dlg().errors.size(), 2);
     other.commit();
     EXPECT_EQ(mailOut(), 2);
+    ModalHandler labels([](QWidget* modal) { modal->close(); });
     click(list, "BTdm");
+    EXPECT_TRUE(labels.appeared());
     EXPECT_EQ(mailOut(), 4);
 }
