@@ -3,6 +3,8 @@
 #include "app/tfmbu_main.h"
 #include "common/action_guard.h"
 #include "listings/tfmbu_lst.h"
+#include "tools/tfmdiary.h"
+#include "tools/tfmmanual.h"
 
 #include <QObject>
 
@@ -17,6 +19,16 @@ void openExpiringLeases(TFMbu_main* mainWindow) {
     form.showExpiringLeases(30);
     form.exec();
 }
+
+void openDiary(TFMbu_main* mainWindow) {
+    TFMdiary form(mainWindow);
+    form.exec();
+}
+
+void openManual(TFMbu_main* mainWindow) {
+    TFMmanual form(mainWindow);
+    form.exec();
+}
 }  // namespace
 
 void connectMainActions(TFMbu_main& mainWindow) {
@@ -25,4 +37,8 @@ void connectMainActions(TFMbu_main& mainWindow) {
                      guarded([window] { openListings(window); }));
     QObject::connect(window, &TFMbu_main::expiringLeasesRequested, window,
                      guarded([window] { openExpiringLeases(window); }));
+    QObject::connect(window, &TFMbu_main::diaryRequested, window,
+                     guarded([window] { openDiary(window); }));
+    QObject::connect(window, &TFMbu_main::manualRequested, window,
+                     guarded([window] { openManual(window); }));
 }
