@@ -10,12 +10,12 @@ namespace {
 // "="), and those that stand alone. Qt reads them with one dash or two.
 const QSet<QString>& qtOptionsWithValue() {
     static const QSet<QString> options{
-        QStringLiteral("platform"),  QStringLiteral("platformpluginpath"),
-        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
         QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
-        QStringLiteral("qwindowtitle"), QStringLiteral("session"),
-        QStringLiteral("style"),     QStringLiteral("stylesheet"),
-        QStringLiteral("display"),   QStringLiteral("geometry"),
+        QStringLiteral("qwindowtitle"),    QStringLiteral("session"),
+        QStringLiteral("style"),           QStringLiteral("stylesheet"),
+        QStringLiteral("display"),         QStringLiteral("geometry"),
     };
     return options;
 }
@@ -53,7 +53,8 @@ StartChoice checkQtOptions(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (!argument.startsWith(u'-') || argument.size() < 2) {
-            return refused(QStringLiteral("알 수 없는 인수입니다: %1 (unknown argument)").arg(argument));
+            return refused(
+                QStringLiteral("알 수 없는 인수입니다: %1 (unknown argument)").arg(argument));
         }
         const QString name = optionName(argument);
         const bool hasEquals = argument.contains(u'=');
@@ -65,7 +66,8 @@ StartChoice checkQtOptions(const QStringList& arguments) {
                 ++i;
                 continue;
             }
-            return refused(QStringLiteral("%1 뒤에 값이 없습니다. (%1 needs a value)").arg(argument));
+            return refused(
+                QStringLiteral("%1 뒤에 값이 없습니다. (%1 needs a value)").arg(argument));
         }
         return refused(QStringLiteral("알 수 없는 옵션입니다: %1 (unknown option)").arg(argument));
     }
@@ -88,7 +90,8 @@ StartChoice chooseStart(const QStringList& arguments) {
     const QStringList given = arguments.mid(1);
     if (given.contains(QStringLiteral("--help")) || given.contains(QStringLiteral("-h")))
         return {StartChoice::Kind::Help, nullptr, {}};
-    if (given.contains(QStringLiteral("--version"))) return {StartChoice::Kind::Version, nullptr, {}};
+    if (given.contains(QStringLiteral("--version")))
+        return {StartChoice::Kind::Version, nullptr, {}};
     // A command reads the rest of the line itself.
     for (const QString& argument : given) {
         for (const ProgramCommand& command : programCommands()) {
@@ -100,7 +103,8 @@ StartChoice chooseStart(const QStringList& arguments) {
 }
 
 QString versionText() {
-    return QStringLiteral("Quarnel 3.0 — 콰넬 부동산 중개업무관리 (real-estate brokerage office management)\n");
+    return QStringLiteral(
+        "Quarnel 3.0 — 콰넬 부동산 중개업무관리 (real-estate brokerage office management)\n");
 }
 
 QString helpText() {
@@ -109,8 +113,9 @@ QString helpText() {
         "\n사용법 (usage):\n"
         "  quarnel                 프로그램을 엽니다 (starts the program)\n");
     for (const ProgramCommand& command : programCommands()) {
-        const QString head = QStringLiteral("  quarnel %1 %2")
-                                 .arg(QString::fromUtf8(command.option), QString::fromUtf8(command.arguments));
+        const QString head =
+            QStringLiteral("  quarnel %1 %2")
+                .arg(QString::fromUtf8(command.option), QString::fromUtf8(command.arguments));
         text += head + u'\n' + QStringLiteral("      ") + QString::fromUtf8(command.korean) +
                 QStringLiteral("\n      ") + QString::fromUtf8(command.english) + u'\n';
     }

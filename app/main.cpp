@@ -14,7 +14,8 @@ void print(std::FILE* stream, const QString& text) {
 
 int main(int argc, char** argv) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     const StartChoice choice = chooseStart(arguments);
     switch (choice.kind) {
         case StartChoice::Kind::Help:

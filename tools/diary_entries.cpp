@@ -13,11 +13,14 @@ const QChar kCarriageReturn(13);
 // Every entry with the listing that owns it, if any: a key made of an
 // existing listing's number and "M" or "L".
 void selectEntries(Query& query) {
-    query.add(QStringLiteral("select d.\"scancode\", d.\"day1\", d.\"remark\", d.\"memo1\", "
-                             "b.\"scancode\" as listing"));
+    query.add(
+        QStringLiteral("select d.\"scancode\", d.\"day1\", d.\"remark\", d.\"memo1\", "
+                       "b.\"scancode\" as listing"));
     query.add(QStringLiteral("from \"DIARY1.DB\" d left join \"BUDONG.DB\" b"));
-    query.add(QStringLiteral("on b.\"scancode\" = substr(d.\"scancode\", 1, length(d.\"scancode\") - 1)"));
-    query.add(QStringLiteral("and substr(d.\"scancode\", length(d.\"scancode\"), 1) in (:pm, :pl)"));
+    query.add(QStringLiteral(
+        "on b.\"scancode\" = substr(d.\"scancode\", 1, length(d.\"scancode\") - 1)"));
+    query.add(
+        QStringLiteral("and substr(d.\"scancode\", length(d.\"scancode\"), 1) in (:pm, :pl)"));
     query.setParam(QStringLiteral("pm"), QStringLiteral("M"));
     query.setParam(QStringLiteral("pl"), QStringLiteral("L"));
 }
@@ -32,7 +35,8 @@ DiaryEntry entryAt(Query& query) {
 std::vector<DiaryEntry> readAll(Query& query) {
     std::vector<DiaryEntry> entries;
     query.open();
-    for (query.first(); !query.eof(); query.next()) entries.push_back(entryAt(query));
+    for (query.first(); !query.eof(); query.next())
+        entries.push_back(entryAt(query));
     query.close();
     return entries;
 }

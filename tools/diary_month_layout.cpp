@@ -33,10 +33,11 @@ QStringList dayBoxLines(const QStringList& entries, int maxLines, int maxWidth,
     if (maxLines <= 0) return lines;
     const bool full = entries.size() > maxLines;
     const qsizetype shown = full ? maxLines - 1 : entries.size();
-    for (qsizetype i = 0; i < shown; ++i) lines.append(cutToWidth(entries[i], maxWidth, width));
+    for (qsizetype i = 0; i < shown; ++i)
+        lines.append(cutToWidth(entries[i], maxWidth, width));
     if (full) {
-        lines.append(cutToWidth(QStringLiteral("… 외 %1건").arg(entries.size() - shown), maxWidth,
-                                width));
+        lines.append(
+            cutToWidth(QStringLiteral("… 외 %1건").arg(entries.size() - shown), maxWidth, width));
     }
     return lines;
 }

@@ -65,9 +65,11 @@ private:
         const int height = geometry_.gridTop - geometry_.weekdayTop;
         const int y = geometry_.weekdayTop + (height - device_.fontHeight()) / 2;
         for (int column = 0; column < 7; ++column) {
-            const int middle = (geometry_.columnEdge(column) + geometry_.columnEdge(column + 1)) / 2;
+            const int middle =
+                (geometry_.columnEdge(column) + geometry_.columnEdge(column + 1)) / 2;
             device_.setTextColor(dayColour(column));
-            device_.drawText(QPoint(middle - device_.textWidth(names[column]) / 2, y), names[column]);
+            device_.drawText(QPoint(middle - device_.textWidth(names[column]) / 2, y),
+                             names[column]);
         }
         device_.setTextColor(Qt::black);
     }
@@ -89,7 +91,8 @@ private:
     void drawDay(const QDate& day, int row, int column) {
         const int x = geometry_.columnEdge(column) + scale_.dx;
         const int top = geometry_.rowEdge(row) + scale_.dy;
-        const int width = geometry_.columnEdge(column + 1) - geometry_.columnEdge(column) - 2 * scale_.dx;
+        const int width =
+            geometry_.columnEdge(column + 1) - geometry_.columnEdge(column) - 2 * scale_.dx;
         const int bottom = geometry_.rowEdge(row + 1) - scale_.dy;
 
         useFont(device_, kDayNumberPoints, true);

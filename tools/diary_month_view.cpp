@@ -147,10 +147,18 @@ void DiaryMonthView::mouseDoubleClickEvent(QMouseEvent* event) {
 void DiaryMonthView::keyPressEvent(QKeyEvent* event) {
     int step = 0;
     switch (event->key()) {
-        case Qt::Key_Left: step = -1; break;
-        case Qt::Key_Right: step = 1; break;
-        case Qt::Key_Up: step = -7; break;
-        case Qt::Key_Down: step = 7; break;
+        case Qt::Key_Left:
+            step = -1;
+            break;
+        case Qt::Key_Right:
+            step = 1;
+            break;
+        case Qt::Key_Up:
+            step = -7;
+            break;
+        case Qt::Key_Down:
+            step = 7;
+            break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (selected_.isValid()) emit dayActivated(selected_);

@@ -90,7 +90,8 @@ void TFMdiary::buildControls() {
     BTyearN = stepButton(this, "BTyearN", QStringLiteral("▶"), QStringLiteral("다음 해"));
     BTmonthP = stepButton(this, "BTmonthP", QStringLiteral("◀"), QStringLiteral("이전 달"));
     CBmonth = named(new QComboBox(this), "CBmonth");
-    for (int month = 1; month <= 12; ++month) CBmonth->addItem(monthItemText(month));
+    for (int month = 1; month <= 12; ++month)
+        CBmonth->addItem(monthItemText(month));
     BTmonthN = stepButton(this, "BTmonthN", QStringLiteral("▶"), QStringLiteral("다음 달"));
     BTtoday = button(this, "BTtoday", QStringLiteral("오늘"), QStringLiteral("오늘이 있는 달로"));
 
@@ -102,18 +103,20 @@ void TFMdiary::buildControls() {
     MMnote->setReadOnly(true);
     MMnote->setMaximumHeight(90);
     MMnote->setTabChangesFocus(true);
-    LBcoming = named(new QLabel(QStringLiteral("오늘부터 %1일 일정").arg(kComingDays), this),
-                     "LBcoming");
+    LBcoming =
+        named(new QLabel(QStringLiteral("오늘부터 %1일 일정").arg(kComingDays), this), "LBcoming");
     LVcoming = named(new QListWidget(this), "LVcoming");
 
-    BTinp = button(this, "BTinp", QStringLiteral("추 가"), QStringLiteral("고른 날에 일정을 더합니다"));
+    BTinp =
+        button(this, "BTinp", QStringLiteral("추 가"), QStringLiteral("고른 날에 일정을 더합니다"));
     BTmod = button(this, "BTmod", QStringLiteral("수 정"), QStringLiteral("고른 일정을 고칩니다"));
     BTdel = button(this, "BTdel", QStringLiteral("삭 제"), QStringLiteral("고른 일정을 지웁니다"));
     BTlisting = button(this, "BTlisting", QStringLiteral("매물보기"),
                        QStringLiteral("중도금·잔금 일정의 매물을 봅니다"));
     BTpreview = button(this, "BTpreview", QStringLiteral("미리보기"),
                        QStringLiteral("이 달을 인쇄될 모양으로 봅니다"));
-    BTprint = button(this, "BTprint", QStringLiteral("인 쇄"), QStringLiteral("이 달을 인쇄합니다"));
+    BTprint =
+        button(this, "BTprint", QStringLiteral("인 쇄"), QStringLiteral("이 달을 인쇄합니다"));
     BTquit = button(this, "BTquit", QStringLiteral("종 료"), QStringLiteral("메인메뉴로 복귀"));
 }
 
@@ -147,9 +150,11 @@ void TFMdiary::buildLayout() {
     body->addLayout(right, 1);
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {BTinp, BTmod, BTdel, BTlisting}) buttons->addWidget(b);
+    for (QPushButton* b : {BTinp, BTmod, BTdel, BTlisting})
+        buttons->addWidget(b);
     buttons->addStretch();
-    for (QPushButton* b : {BTpreview, BTprint, BTquit}) buttons->addWidget(b);
+    for (QPushButton* b : {BTpreview, BTprint, BTquit})
+        buttons->addWidget(b);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
@@ -241,7 +246,8 @@ void TFMdiary::loadComing() {
     comingEntries_ = diaryEntriesBetween(isoDate(today), isoDate(today.addDays(kComingDays - 1)));
     LVcoming->clear();
     for (const DiaryEntry& entry : comingEntries_) {
-        LVcoming->addItem(entryItem(shortDayText(entry.day) + QStringLiteral("  ") + entry.shortText(), entry));
+        LVcoming->addItem(
+            entryItem(shortDayText(entry.day) + QStringLiteral("  ") + entry.shortText(), entry));
     }
 }
 
@@ -360,10 +366,11 @@ void TFMdiary::printMonth(bool preview) {
     const int month = selected_.month();
     const QDate first(year, month, 1);
     const DiaryMonthPage page = diaryMonthPage(
-        year, month, diaryEntriesBetween(isoDate(first), isoDate(first.addDays(first.daysInMonth() - 1))));
-    const Dialogs::PrintRequest request{diaryPrintTitle(year, month),
-                                        PrintDevice::Orientation::Landscape,
-                                        [&page](PrintDevice& device) { printDiaryMonth(device, page); }};
+        year, month,
+        diaryEntriesBetween(isoDate(first), isoDate(first.addDays(first.daysInMonth() - 1))));
+    const Dialogs::PrintRequest request{
+        diaryPrintTitle(year, month), PrintDevice::Orientation::Landscape,
+        [&page](PrintDevice& device) { printDiaryMonth(device, page); }};
     if (preview)
         dialogs().preview(request);
     else

@@ -52,7 +52,8 @@ void TFMdiary_imd::buildControls() {
     BTok->setToolTip(QStringLiteral("일정을 저장합니다"));
     BTquit = named(new QPushButton(QStringLiteral("취 소"), this), "BTquit");
     BTquit->setToolTip(QStringLiteral("저장하지 않고 닫습니다"));
-    for (QPushButton* button : {BTok, BTquit}) button->setAutoDefault(false);
+    for (QPushButton* button : {BTok, BTquit})
+        button->setAutoDefault(false);
 
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("날  짜"), EDday1);
@@ -71,7 +72,8 @@ void TFMdiary_imd::buildControls() {
     // A date typed in another way is rewritten as the field is left; one
     // that is no date is said when saving, once.
     connect(EDday1, &QLineEdit::editingFinished, this, [this] {
-        if (const std::optional<QDate> typed = parseDate(EDday1->text())) EDday1->setText(isoDate(*typed));
+        if (const std::optional<QDate> typed = parseDate(EDday1->text()))
+            EDday1->setText(isoDate(*typed));
     });
     connect(BTok, &QPushButton::clicked, this, guarded([this] { save(); }));
     connect(BTquit, &QPushButton::clicked, this, &QDialog::reject);

@@ -45,7 +45,8 @@ TFMmanual::TFMmanual(QWidget* parent) : TaskForm(parent) {
     BTsearch->setToolTip(QStringLiteral("다음에 나오는 곳을 찾습니다 (Enter)"));
     BTquit = named(new QPushButton(QStringLiteral("닫 기"), this), "BTquit");
     LBmsg = named(new QLabel(this), "LBmsg");
-    for (QPushButton* b : {BTsearch, BTquit}) b->setAutoDefault(false);
+    for (QPushButton* b : {BTsearch, BTquit})
+        b->setAutoDefault(false);
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(TVcontents);

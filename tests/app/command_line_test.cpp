@@ -32,7 +32,8 @@ TEST(CommandLine, ChoosesWhatToStartOrRefuses) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
-        const StartChoice choice = chooseStart(QStringList{QStringLiteral("quarnel")} + c.arguments);
+        const StartChoice choice =
+            chooseStart(QStringList{QStringLiteral("quarnel")} + c.arguments);
         EXPECT_EQ(choice.kind, c.kind);
         if (c.command) {
             ASSERT_NE(choice.command, nullptr);

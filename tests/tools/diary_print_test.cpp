@@ -25,10 +25,10 @@ TEST(DiaryMonthLayout, WeeksAndBoxLines) {
         QDate first;
         int weeks;
     };
-    for (const Month& m : {Month{2026, 12, QDate(2026, 11, 29), 5},
-                           Month{2015, 2, QDate(2015, 2, 1), 4},  // Sunday the 1st, 28 days
-                           Month{2026, 8, QDate(2026, 7, 26), 6},
-                           Month{2027, 5, QDate(2027, 4, 25), 6}}) {
+    for (const Month& m :
+         {Month{2026, 12, QDate(2026, 11, 29), 5},
+          Month{2015, 2, QDate(2015, 2, 1), 4},  // Sunday the 1st, 28 days
+          Month{2026, 8, QDate(2026, 7, 26), 6}, Month{2027, 5, QDate(2027, 4, 25), 6}}) {
         EXPECT_EQ(firstShownDay(m.year, m.month), m.first) << m.year << "-" << m.month;
         EXPECT_EQ(weeksShown(m.year, m.month), m.weeks) << m.year << "-" << m.month;
     }
@@ -41,10 +41,15 @@ TEST(DiaryMonthLayout, WeeksAndBoxLines) {
     };
     const QString emoji = QString::fromUtf8("약속\xF0\x9F\x93\x85확인");  // a surrogate pair inside
     const Box boxes[] = {
-        {{QStringLiteral("계약"), QStringLiteral("잔금")}, 2, 5, {QStringLiteral("계약"), QStringLiteral("잔금")}},
+        {{QStringLiteral("계약"), QStringLiteral("잔금")},
+         2,
+         5,
+         {QStringLiteral("계약"), QStringLiteral("잔금")}},
         {{QStringLiteral("중도금 매매 아파트")}, 3, 6, {QStringLiteral("중도금 매…")}},
         {{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")},
-         3, 10, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("… 외 2건")}},
+         3,
+         10,
+         {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("… 외 2건")}},
         {{QStringLiteral("a"), QStringLiteral("b")}, 1, 10, {QStringLiteral("… 외 2건")}},
         {{QStringLiteral("a")}, 0, 10, {}},
         {{emoji}, 1, 4, {QStringLiteral("약속…")}},
@@ -67,7 +72,8 @@ TEST_F(DiaryPrintTest, OneMonthOnALandscapePageWithEachDaysEntriesInItsBox) {
     DiaryMonthPage page{2026, 12, {}};
     page.entries[QDate(2026, 12, 8)] = {QStringLiteral("중도금 매매  아파트"),
                                         QStringLiteral("중도금 매매  근린생활시설건물임")};
-    for (int i = 1; i <= 12; ++i) page.entries[QDate(2026, 12, 9)].append(QStringLiteral("약속 %1").arg(i));
+    for (int i = 1; i <= 12; ++i)
+        page.entries[QDate(2026, 12, 9)].append(QStringLiteral("약속 %1").arg(i));
     page.entries[QDate(2026, 11, 30)] = {QStringLiteral("지난달")};
 
     RecordingPrintDevice device;

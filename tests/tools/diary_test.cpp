@@ -33,7 +33,8 @@ ListingRecord listingWithPaymentDays(const QString& cname, const QString& midday
 
 QStringList listTexts(const QListWidget* list) {
     QStringList texts;
-    for (int i = 0; i < list->count(); ++i) texts.append(list->item(i)->text());
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
     return texts;
 }
 }  // namespace
@@ -104,8 +105,12 @@ TEST_F(DiaryTest, EntriesKnowTheirOwnerAndTheDaysCount) {
          listing_},
         {office_, QStringLiteral("2026-12-09"), QStringLiteral("계약 약속"), {}},
         // Its listing is gone: the office's own now, its title alone.
-        {QStringLiteral("9901011200000L"), QStringLiteral("2026-12-09"), QStringLiteral("잔금"), {}},
-        {listing_ + u'L', QStringLiteral("2026-12-24"), QStringLiteral("잔금 매매  아파트"), listing_},
+        {QStringLiteral("9901011200000L"),
+         QStringLiteral("2026-12-09"),
+         QStringLiteral("잔금"),
+         {}},
+        {listing_ + u'L', QStringLiteral("2026-12-24"), QStringLiteral("잔금 매매  아파트"),
+         listing_},
         {QStringLiteral("X1"), QStringLiteral("2027-01-20"), QStringLiteral("약속"), {}},
     };
     const std::vector<DiaryEntry> entries =
@@ -135,15 +140,17 @@ TEST_F(DiaryTest, TheMonthShowsTheRemindersOnTheirDaysAndTheComingThirtyDays) {
     EXPECT_EQ(f.LByear->text(), QStringLiteral("2026"));
     EXPECT_EQ(f.CBmonth->currentText(), QStringLiteral("12"));
     EXPECT_EQ(f.GRmonth->selectedDate(), QDate(2026, 12, 8));
-    EXPECT_EQ(f.GRmonth->dayLines(QDate(2026, 12, 8)), QStringList{QStringLiteral("중도금 매매  아파트")});
+    EXPECT_EQ(f.GRmonth->dayLines(QDate(2026, 12, 8)),
+              QStringList{QStringLiteral("중도금 매매  아파트")});
     EXPECT_EQ(f.GRmonth->dayLines(QDate(2026, 12, 9)),
               (QStringList{QStringLiteral("계약 약속"), QStringLiteral("잔금")}));
-    EXPECT_EQ(f.GRmonth->dayLines(QDate(2026, 12, 24)), QStringList{QStringLiteral("잔금 매매  아파트")});
+    EXPECT_EQ(f.GRmonth->dayLines(QDate(2026, 12, 24)),
+              QStringList{QStringLiteral("잔금 매매  아파트")});
     EXPECT_TRUE(f.GRmonth->dayLines(QDate(2026, 12, 10)).isEmpty());
-    EXPECT_EQ(listTexts(f.LVcoming),
-              (QStringList{QStringLiteral("12-08 (화)  중도금 매매  아파트"),
-                           QStringLiteral("12-09 (수)  계약 약속"), QStringLiteral("12-09 (수)  잔금"),
-                           QStringLiteral("12-24 (목)  잔금 매매  아파트")}))
+    EXPECT_EQ(listTexts(f.LVcoming), (QStringList{QStringLiteral("12-08 (화)  중도금 매매  아파트"),
+                                                  QStringLiteral("12-09 (수)  계약 약속"),
+                                                  QStringLiteral("12-09 (수)  잔금"),
+                                                  QStringLiteral("12-24 (목)  잔금 매매  아파트")}))
         << "2027-01-20 lies beyond the coming 30 days";
 
     // Today's reminder belongs to its listing: it is looked at there.

@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBrowser>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTreeWidget>
 
 using ManualTest = QuarnelTest;
