@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace {
 constexpr int kPositionRole = Qt::UserRole;
 
@@ -79,21 +81,23 @@ TFMmanual::TFMmanual(QWidget* parent) : TaskForm(parent) {
 
 TFMmanual::~TFMmanual() = default;
 
-// One entry per heading of the manual, the sections under their chapter.
+// One entry per heading of the manual: the chapters, with their sections
+// (and the parts of a section) under them.
 void TFMmanual::buildContents() {
     TVcontents->clear();
-    QTreeWidgetItem* chapter = nullptr;
+    std::array<QTreeWidgetItem*, 3> last{};  // the latest heading of each level
     for (QTextBlock block = TBmanual->document()->begin(); block.isValid(); block = block.next()) {
         const int level = block.blockFormat().headingLevel();
         if (level < 1 || level > 3 || block.text().trimmed().isEmpty()) continue;
-        QTreeWidgetItem* item = nullptr;
-        if (level <= 2 || !chapter) {
-            item = new QTreeWidgetItem(TVcontents, {block.text()});
-            chapter = item;
-        } else {
-            item = new QTreeWidgetItem(chapter, {block.text()});
-        }
+        QTreeWidgetItem* parent = nullptr;
+        for (int above = level - 2; above >= 0 && !parent; --above)
+            parent = last[above];
+        auto* item = parent ? new QTreeWidgetItem(parent, {block.text()})
+                            : new QTreeWidgetItem(TVcontents, {block.text()});
         item->setData(0, kPositionRole, block.position());
+        last[level - 1] = item;
+        for (int below = level; below < 3; ++below)
+            last[below] = nullptr;
     }
     TVcontents->expandAll();
 }

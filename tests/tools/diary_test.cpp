@@ -68,6 +68,8 @@ protected:
 
     TFMdiary& openDiary() {
         form = std::make_unique<TFMdiary>();
+        // Wide enough that a day's box holds a reminder's whole line.
+        form->resize(1600, 1000);
         form->show();
         return *form;
     }
