@@ -72,7 +72,7 @@ std::vector<DiaryEntry> diaryEntriesBetween(const QString& from, const QString& 
     Query query;
     selectEntries(query);
     query.add(QStringLiteral("where d.\"day1\" >= :d1 and d.\"day1\" <= :d2"));
-    query.add(QStringLiteral("order by d.\"day1\", d.\"scancode\""));
+    query.add(QStringLiteral("order by d.\"day1\", d.\"remark\", d.\"scancode\""));
     query.setParam(QStringLiteral("d1"), from);
     query.setParam(QStringLiteral("d2"), to);
     return readAll(query);

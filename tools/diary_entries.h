@@ -28,7 +28,8 @@ struct DiaryEntry {
 };
 
 // The entries from `from` to `to` (both "YYYY-MM-DD", inclusive), by day and
-// then by key.
+// within a day by title, so that titles led by a time ("09:30 …", "14:00 …")
+// come in the order of the day.
 std::vector<DiaryEntry> diaryEntriesBetween(const QString& from, const QString& to);
 // The entry with the key, if it exists.
 std::optional<DiaryEntry> diaryEntry(const QString& key);

@@ -39,8 +39,9 @@ public:
 
     void draw() {
         drawHeading();
-        drawWeekdays();
+        // The frame is filled white: it goes first, the names on top.
         drawGrid();
+        drawWeekdays();
         const QDate first = firstShownDay(page_.year, page_.month);
         for (int row = 0; row < geometry_.weeks; ++row) {
             for (int column = 0; column < 7; ++column) {

@@ -4,6 +4,7 @@
 #include "common/dialogs.h"
 
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 
 namespace {
 constexpr int kPositionRole = Qt::UserRole;
+constexpr int kPictureWidth = 640;
 
 template <typename Widget>
 Widget* named(Widget* widget, const char* name) {
@@ -67,6 +69,7 @@ TFMmanual::TFMmanual(QWidget* parent) : TaskForm(parent) {
     resize(1000, 700);
 
     TBmanual->setSource(QUrl(manualSource()), QTextDocument::MarkdownResource);
+    fitPictures();
     buildContents();
 
     connect(TVcontents, &QTreeWidget::itemClicked, this,
@@ -100,6 +103,28 @@ void TFMmanual::buildContents() {
             last[below] = nullptr;
     }
     TVcontents->expandAll();
+}
+
+// A screenshot wider than the page of the manual is shown smaller.
+void TFMmanual::fitPictures() {
+    for (QTextBlock block = TBmanual->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat()) continue;
+            QTextImageFormat picture = fragment.charFormat().toImageFormat();
+            const QVariant data =
+                TBmanual->loadResource(QTextDocument::ImageResource, QUrl(picture.name()));
+            const QImage image = data.canConvert<QImage>() ? qvariant_cast<QImage>(data)
+                                                           : QImage::fromData(data.toByteArray());
+            if (image.isNull() || image.width() <= kPictureWidth) continue;
+            picture.setWidth(kPictureWidth);
+            picture.setHeight(image.height() * kPictureWidth / image.width());
+            QTextCursor cursor(TBmanual->document());
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(picture);
+        }
+    }
 }
 
 void TFMmanual::goToHeading(QTreeWidgetItem* item) {

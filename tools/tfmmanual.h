@@ -30,6 +30,7 @@ public:
 
 private:
     void buildContents();
+    void fitPictures();
     void goToHeading(QTreeWidgetItem* item);
 };
 

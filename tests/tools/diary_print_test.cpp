@@ -107,6 +107,17 @@ TEST_F(DiaryPrintTest, OneMonthOnALandscapePageWithEachDaysEntriesInItsBox) {
     }
     EXPECT_EQ(columns, (QList<int>{1088, 2056, 3024, 3992, 4960, 5928}));
     EXPECT_EQ(rows, (QList<int>{576, 1429, 2282, 3135, 3988}));
+    // The frame is filled white, so it comes before any text inside it.
+    qsizetype frameAt = -1;
+    qsizetype firstNameAt = -1;
+    for (qsizetype i = 0; i < device.ops().size(); ++i) {
+        const auto& op = device.ops()[i];
+        if (op.kind == RecordingPrintDevice::Op::Rect && frameAt < 0) frameAt = i;
+        if (op.kind == RecordingPrintDevice::Op::Text && op.text == QStringLiteral("일") &&
+            firstNameAt < 0)
+            firstNameAt = i;
+    }
+    EXPECT_LT(frameAt, firstNameAt) << "the weekday names are not painted over";
     // Weekday names, 10 points bold (83 high, 41 a byte), centred in the row.
     EXPECT_EQ(device.findText(QStringLiteral("일")).a, QPoint(604 - 41, 408 + (168 - 83) / 2));
 

@@ -1,6 +1,8 @@
 // The office diary: its entries in the store, the diary form driven through
 // its controls and the entry form, offscreen.
 
+#include "data/tdm1.h"
+#include "listings/diary_reminders.h"
 #include "listings/listing_record.h"
 #include "listings/tfmbu_imd.h"
 #include "tests/listings/listings_support.h"
@@ -310,4 +312,28 @@ TEST_F(DiaryTest, TheEntryFormRefusesWhatCannotBeSavedAndLosesNothing) {
     EXPECT_NE(change.key, office_);
     EXPECT_EQ(diary(change.key, "remark"), QStringLiteral("계약 약속 변경"));
     EXPECT_EQ(diary(change.key, "day1"), QStringLiteral("2026-12-09"));
+}
+
+// A store made before the diary read its entries by day gains the index on
+// its next opening; the reminders and their keys stay as the listing entry
+// form writes and finds them.
+TEST_F(DiaryTest, AnOlderStoreKeepsItsRemindersAndGainsTheDayIndex) {
+    sql(QStringLiteral("DROP INDEX diary1_day1"));
+    sql(QStringLiteral("PRAGMA user_version = 2"));
+    const int entries = rows(QStringLiteral("diary1"));
+    const QString directory = office().aliasDirectory();
+    TDM1::destroy();
+    Database::closeQdb3();
+    Database::setQdb3(std::make_unique<Database>(directory));
+    TDM1::create();
+    EXPECT_GT(db().schemaVersion(), 2);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND "
+                                    "name = 'diary1_day1'")),
+              1);
+    EXPECT_EQ(rows(QStringLiteral("diary1")), entries);
+    EXPECT_EQ(diary(listing_ + u'M', "day1"), QStringLiteral("2026-12-08"));
+    EXPECT_EQ(diary(listing_ + u'L', "remark"), QStringLiteral("잔금"));
+    // The listing entry form still finds them by their keys.
+    deleteReminders(listing_);
+    EXPECT_EQ(rows(QStringLiteral("diary1")), entries - 2);
 }
