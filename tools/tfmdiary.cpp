@@ -101,7 +101,7 @@ void TFMdiary::buildControls() {
     LVday = named(new QListWidget(this), "LVday");
     MMnote = named(new QPlainTextEdit(this), "MMnote");
     MMnote->setReadOnly(true);
-    MMnote->setMaximumHeight(90);
+    MMnote->setMaximumHeight(130);
     MMnote->setTabChangesFocus(true);
     LBcoming =
         named(new QLabel(QStringLiteral("오늘부터 %1일 일정").arg(kComingDays), this), "LBcoming");
