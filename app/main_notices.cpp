@@ -5,34 +5,38 @@
 #include "tools/diary_entries.h"
 
 #include <functional>
-#include <vector>
 
 namespace {
-using NoticePart = std::function<QString()>;
+using NoticePart = std::function<MainNotice()>;
 
 // The parts of the notice, in the order they are shown.
 const std::vector<NoticePart>& noticeParts() {
     static const std::vector<NoticePart> parts{
-        [] { return diaryDayNotice(appClock().today()); },
+        [] {
+            return MainNotice{diaryDayNotice(appClock().today()), {}};
+        },
     };
     return parts;
 }
 }  // namespace
 
-QString joinNotices(const QStringList& parts) {
-    QStringList said;
-    for (const QString& part : parts) {
-        if (!part.isEmpty()) said.append(part);
+MainNotice joinNotices(const std::vector<MainNotice>& parts) {
+    QStringList texts;
+    QStringList details;
+    for (const MainNotice& part : parts) {
+        if (part.text.isEmpty()) continue;
+        texts.append(part.text);
+        details.append(part.detail.isEmpty() ? part.text : part.detail);
     }
-    return said.join(QStringLiteral("  ·  "));
+    return {texts.join(QStringLiteral("  ·  ")), details.join(u'\n')};
 }
 
-QString mainNoticeText() {
-    QStringList parts;
+MainNotice mainNotice() {
+    std::vector<MainNotice> parts;
     for (const NoticePart& part : noticeParts()) {
         // A part that cannot be read is shown as an error; the others still speak.
         try {
-            parts.append(part());
+            parts.push_back(part());
         } catch (const std::exception& error) {
             dialogs().showError(error);
         }

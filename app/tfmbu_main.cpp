@@ -228,9 +228,9 @@ void TFMbu_main::formActivate() {
 
 void TFMbu_main::refreshNotices() {
     noticeDay_ = appClock().today();
-    const QString text = mainNoticeText();
-    statusPanels_->setText(0, text);
-    statusPanels_->panel(0)->setToolTip(text);
+    const MainNotice notice = mainNotice();
+    statusPanels_->setText(0, notice.text);
+    statusPanels_->panel(0)->setToolTip(notice.detail);
 }
 
 void TFMbu_main::loadBitmaps() {

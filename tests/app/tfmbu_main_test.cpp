@@ -205,8 +205,12 @@ TEST_F(MainWindowTest, FirstPanelCountsTodaysAndTomorrowsEntries) {
     window.Timer1Timer();
     EXPECT_EQ(window.statusText(0), QStringLiteral("오늘 일정 2건, 내일 1건")) << "after midnight";
 
-    EXPECT_EQ(joinNotices({QStringLiteral("오늘 일정 1건, 내일 0건"), QString(), QStringLiteral("백업")}),
-              QStringLiteral("오늘 일정 1건, 내일 0건  ·  백업"));
+    EXPECT_EQ(control<QLabel>(window, "StatusPanel0")->toolTip(), window.statusText(0));
+    const MainNotice joined = joinNotices({{QStringLiteral("오늘 일정 1건, 내일 0건"), {}},
+                                           {QString(), QStringLiteral("nothing to say")},
+                                           {QStringLiteral("백업 3일 전"), QStringLiteral("마지막 백업: 12월 5일")}});
+    EXPECT_EQ(joined.text, QStringLiteral("오늘 일정 1건, 내일 0건  ·  백업 3일 전"));
+    EXPECT_EQ(joined.detail, QStringLiteral("오늘 일정 1건, 내일 0건\n마지막 백업: 12월 5일"));
 }
 
 TEST_F(MainWindowTest, TaskButtonsAskForTheirFormsAndReactivateAfterward) {
