@@ -50,6 +50,9 @@ int runQuarnel(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("quarnel"));
     installQtKoreanTranslations(app);
     initQuarnelResources();
+    // The same name and icon as the launcher in the desktop's menu.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quarnel"));
+    QApplication::setWindowIcon(quarnelIcon());
     installFontSubstitutes();
     installDialogs(std::make_unique<QtDialogs>());
     installCompositionCommit(app);

@@ -8,6 +8,8 @@
 #include "listings/tfmbu_lst.h"
 #include "listings/tfmdisp.h"
 #include "people/tfmman_lst.h"
+#include "tools/tfmdiary.h"
+#include "tools/tfmmanual.h"
 #include "tools/tfmmemo.h"
 
 #include <QObject>
@@ -54,6 +56,16 @@ void openExpiringLeases(TFMbu_main* mainWindow) {
     form.showExpiringLeases(30);
     form.exec();
 }
+
+void openDiary(TFMbu_main* mainWindow) {
+    TFMdiary form(mainWindow);
+    form.exec();
+}
+
+void openManual(TFMbu_main* mainWindow) {
+    TFMmanual form(mainWindow);
+    form.exec();
+}
 }  // namespace
 
 void connectMainActions(TFMbu_main& mainWindow) {
@@ -74,4 +86,8 @@ void connectMainActions(TFMbu_main& mainWindow) {
                      guarded([window] { openExpiringLeases(window); }));
     QObject::connect(window, &TFMbu_main::cashBookRequested, window,
                      guarded([window] { openCashBook(window); }));
+    QObject::connect(window, &TFMbu_main::diaryRequested, window,
+                     guarded([window] { openDiary(window); }));
+    QObject::connect(window, &TFMbu_main::manualRequested, window,
+                     guarded([window] { openManual(window); }));
 }

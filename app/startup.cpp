@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QStringList>
 #include <QtGlobal>
 
@@ -19,4 +20,11 @@ void installFontSubstitutes() {
                                {QStringLiteral("Noto Serif CJK KR"), QStringLiteral("NanumMyeongjo")});
     QFont::insertSubstitutions(QStringLiteral("바탕"),
                                {QStringLiteral("Noto Serif CJK KR"), QStringLiteral("NanumMyeongjo")});
+}
+
+QIcon quarnelIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/quarnel-%1.png").arg(size), QSize(size, size));
+    return icon;
 }

@@ -8,9 +8,9 @@
 std::array<int, 3> statusPanelWidths(int total) {
     const auto& wanted = StatusPanels::kWidths;
     int missing = std::max(0, wanted[0] + wanted[1] + wanted[2] - total);
-    const int first = std::max(0, wanted[0] - missing);
-    missing -= wanted[0] - first;
     const int second = std::max(0, wanted[1] - missing);
+    missing -= wanted[1] - second;
+    const int first = std::max(0, wanted[0] - missing);
     return {first, second, std::max(0, total - first - second)};
 }
 

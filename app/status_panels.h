@@ -7,8 +7,8 @@
 class QLabel;
 
 // The three panels of the main window's status bar, named "StatusPanel0" …
-// "StatusPanel2". The first stays empty, the second shows the hint of the
-// button under the mouse, the third the clock.
+// "StatusPanel2". The first carries the office's notices (app/main_notices.h),
+// the second shows the hint of the button under the mouse, the third the clock.
 class StatusPanels : public QWidget {
     Q_OBJECT
   public:
@@ -32,6 +32,6 @@ class StatusPanels : public QWidget {
 
 // The widths of the three panels across `total` pixels. With room enough the
 // panels have their own widths and the last one runs to the right edge; when
-// the bar is narrower the empty first panel gives way first, then the hint
-// panel, so that the clock stays whole.
+// the bar is narrower the hint panel gives way first, then the notices, so
+// that the notices of the day and the clock stay whole.
 std::array<int, 3> statusPanelWidths(int total);

@@ -2,16 +2,21 @@
 
 #include "app/main_bitmaps.h"
 #include "app/main_hints.h"
+#include "app/main_notices.h"
 #include "app/picture_button.h"
 #include "app/status_panels.h"
 #include "app/title_band.h"
 #include "common/action_guard.h"
 #include "common/clock.h"
+#include "common/dialogs.h"
+#include "common/ini_file.h"
 #include "common/office_folder.h"
 #include "common/time_text.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -218,6 +223,14 @@ void TFMbu_main::ChangeCho2ForCho1(QComboBox* box, int listIndex, int mode) cons
 void TFMbu_main::formActivate() {
     programDirectory_ = officeFolder().programDirectory();
     loadBitmaps();
+    refreshNotices();
+}
+
+void TFMbu_main::refreshNotices() {
+    noticeDay_ = appClock().today();
+    const MainNotice notice = mainNotice();
+    statusPanels_->setText(0, notice.text);
+    statusPanels_->panel(0)->setToolTip(notice.detail);
 }
 
 void TFMbu_main::loadBitmaps() {
@@ -240,6 +253,8 @@ QString TFMbu_main::statusText(int panel) const {
 
 void TFMbu_main::Timer1Timer() {
     statusPanels_->setText(2, longTimeText(appClock().time()));
+    // At midnight today's and tomorrow's entries are other ones.
+    if (noticeDay_.isValid() && appClock().today() != noticeDay_) refreshNotices();
 }
 
 void TFMbu_main::showHint(int tag) {
@@ -254,12 +269,38 @@ void TFMbu_main::openTask(void (TFMbu_main::*request)()) {
     formActivate();
 }
 
+namespace {
+// The diary program named in quarnel.ini ([Programs] diary=…); a name with a
+// folder but no root is taken from the office folder, a bare name is found
+// on the program search path. Empty when none is named.
+QString externalDiaryProgram() {
+    const QString named =
+        IniFile(officeFolder().iniPath()).text(QStringLiteral("Programs"), QStringLiteral("diary"));
+    if (named.isEmpty() || QDir::isAbsolutePath(named) || !named.contains(u'/')) return named;
+    return officeFolder().filePath(named);
+}
+}  // namespace
+
 void TFMbu_main::BT3Click() {
-    startProgram(QStringLiteral("DIARY1P.EXE"));
+    const QString program = externalDiaryProgram();
+    if (!program.isEmpty()) {
+        if (startProgram(program)) return;
+        // The office's payment days must not go unseen for want of a program.
+        dialogs().warning(QStringLiteral("quarnel.ini에 지정된 일정 프로그램을 시작할 수 없습니다 (%1).\n"
+                                         "프로그램에 들어 있는 큰달력을 엽니다 ...!")
+                              .arg(program));
+    }
+    openTask(&TFMbu_main::diaryRequested);
 }
 
 void TFMbu_main::BitBtn1Click() {
-    openDocument(QUrl::fromLocalFile(officeFolder().filePath(QStringLiteral("manual.doc"))));
+    const QString manual = officeFolder().filePath(QStringLiteral("manual.doc"));
+    if (QFileInfo::exists(manual)) {
+        if (openDocument(QUrl::fromLocalFile(manual))) return;
+        dialogs().warning(QStringLiteral("사무실의 manual.doc를 열 수 있는 프로그램이 없습니다.\n"
+                                         "프로그램에 들어 있는 설명서를 엽니다 ...!"));
+    }
+    openTask(&TFMbu_main::manualRequested);
 }
 
 void TFMbu_main::showEvent(QShowEvent* event) {

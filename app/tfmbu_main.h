@@ -4,6 +4,7 @@
 #include "common/shared_values.h"
 #include "data/query.h"
 
+#include <QDate>
 #include <QMainWindow>
 #include <QString>
 #include <QUrl>
@@ -51,8 +52,9 @@ class TFMbu_main : public QMainWindow {
     // The query of the exists-or-delete routine (common/store_helpers.h).
     Query QR1;
 
-    // Starting the calendar program and opening the manual go through these,
-    // so that tests can see what was asked. Their results are not examined.
+    // Starting an external diary program and opening the office's own
+    // manual go through these, so that tests can see what was asked. When
+    // either fails, the built-in diary or manual opens instead.
     std::function<bool(const QString& program)> startProgram;
     std::function<bool(const QUrl& document)> openDocument;
 
@@ -62,6 +64,8 @@ class TFMbu_main : public QMainWindow {
 
     // The text of status panel 0..2.
     QString statusText(int panel) const;
+    // Reads the notices of the first status panel again.
+    void refreshNotices();
 
   public slots:
     // Shows the current time in status panel 2.
@@ -76,6 +80,8 @@ class TFMbu_main : public QMainWindow {
     void contractsRequested();       // BT7: contract chooser, no listing chosen
     void viewerRequested();          // SpeedButton1 "뷰어": listing display
     void expiringLeasesRequested();  // BitBtn2: listings whose contract ends within 30 days
+    void diaryRequested();           // BT3: the built-in diary
+    void manualRequested();          // BitBtn1 "설명서": the built-in manual
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -95,6 +101,7 @@ class TFMbu_main : public QMainWindow {
     Query QRscd;
     QString programDirectory_;
     bool activatedOnce_ = false;
+    QDate noticeDay_;  // the day the notices were read for
 
     TitleBand* Panel2 = nullptr;
     QLabel* Image1 = nullptr;

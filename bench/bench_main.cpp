@@ -28,12 +28,13 @@ void addClientMatchCase(BenchCases& cases);
 void addSettlementCase(BenchCases& cases);
 void addPeopleCases(BenchCases& cases);
 void addThumbnailsCases(BenchCases& cases);
+void addDiaryMonthCase(BenchCases& cases);
 
 namespace {
 
 BenchCases registeredCases() {
     BenchCases cases;
-         {addListingSearchCases, addCodeRenameCase, addClientMatchCase, addSettlementCase, addPeopleCases, addThumbnailsCases})
+         {addListingSearchCases, addCodeRenameCase, addClientMatchCase, addSettlementCase, addPeopleCases, addDiaryMonthCase, addThumbnailsCases})
         add(cases);
          return cases;
 }

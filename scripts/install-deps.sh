@@ -10,7 +10,7 @@ packages=(
   pxlib-dev
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev python3
-  xvfb xauth poppler-utils
+  xvfb xauth poppler-utils desktop-file-utils
   fonts-nanum fonts-noto-cjk
   qt6-translations-l10n
 )

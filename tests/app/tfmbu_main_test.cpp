@@ -1,6 +1,7 @@
 // The main window TFMbu_main: caption, buttons and their hints, the clock,
 // the task signals, the pictures and the person code lists.
 
+#include "app/main_notices.h"
 #include "app/tfmbu_main.h"
 #include "app/picture_button.h"
 #include "app/status_panels.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -88,15 +90,15 @@ TEST_F(MainWindowTest, CaptionButtonsAndTheHintOfTheButtonUnderTheMouse) {
     button(window, 1)->setProperty("Tag", 6);
     hover(button(window, 1));
     EXPECT_EQ(window.statusText(1), hints[5]);
-    EXPECT_TRUE(window.statusText(0).isEmpty()) << "the first panel stays empty";
+    EXPECT_EQ(window.statusText(0), QStringLiteral("오늘 일정 0건, 내일 0건"));
 }
 
-TEST(StatusPanelWidths, OwnWidthsShrinkingTheEmptyPanelFirstThenTheHint) {
+TEST(StatusPanelWidths, OwnWidthsShrinkingTheHintFirstThenTheNotices) {
     const struct {
         int bar;
         std::array<int, 3> panels;
-    } cases[] = {{900, {190, 350, 360}}, {740, {190, 350, 200}}, {609, {59, 350, 200}},
-                 {550, {0, 350, 200}},   {400, {0, 200, 200}},   {150, {0, 0, 150}}};
+    } cases[] = {{900, {190, 350, 360}}, {740, {190, 350, 200}}, {609, {190, 219, 200}},
+                 {400, {190, 10, 200}},  {300, {100, 0, 200}},   {150, {0, 0, 150}}};
     for (const auto& c : cases)
         EXPECT_EQ(statusPanelWidths(c.bar), c.panels) << c.bar;
 }
@@ -120,26 +122,95 @@ TEST_F(MainWindowTest, ExitButtonClosesTheWindow) {
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(MainWindowTest, CalendarProgramAndManualGoToTheDesktop) {
+TEST_F(MainWindowTest, DiaryAndManualAreBuiltInUnlessTheOfficeHasItsOwn) {
+    struct Case {
+        const char* what;
+        const char* diaryProgram;  // [Programs] diary=, or none
+        bool manualDoc;            // the office folder holds manual.doc
+        bool started;              // what starting or opening gives
+        QStringList expectedStarts;
+        int builtInDiary;
+        int builtInManual;
+        int warnings;
+    };
+    const QString office = this->office().path();
+    const Case cases[] = {
+        {"nothing of its own", nullptr, false, true, {}, 1, 1, 0},
+        {"its own program and manual", "bin/diary", true, true,
+         {office + QStringLiteral("/bin/diary")}, 0, 0, 0},
+        {"a program on the search path", "kalendar", false, true, {QStringLiteral("kalendar")}, 0, 1, 0},
+        {"neither starts", "/opt/none/diary", true, false, {QStringLiteral("/opt/none/diary")}, 1, 1, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dlg().reset();
+        QSettings ini(this->office().iniPath(), QSettings::IniFormat);
+        if (c.diaryProgram)
+            ini.setValue(QStringLiteral("Programs/diary"), QString::fromUtf8(c.diaryProgram));
+        else
+            ini.remove(QStringLiteral("Programs"));
+        ini.sync();
+        const QString manual = this->office().filePath(QStringLiteral("manual.doc"));
+        QFile::remove(manual);
+        if (c.manualDoc) {
+            QFile file(manual);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+
+        TFMbu_main window;
+        QStringList started;
+        QList<QUrl> opened;
+        window.startProgram = [&](const QString& program) {
+            started.append(program);
+            return c.started;
+        };
+        window.openDocument = [&](const QUrl& document) {
+            opened.append(document);
+            return c.started;
+        };
+        int diaries = 0, manuals = 0;
+        QObject::connect(&window, &TFMbu_main::diaryRequested, [&] { ++diaries; });
+        QObject::connect(&window, &TFMbu_main::manualRequested, [&] { ++manuals; });
+        window.show();
+        QTest::mouseClick(button(window, 3), Qt::LeftButton);
+        QTest::mouseClick(control(window, "BitBtn1"), Qt::LeftButton);
+        EXPECT_EQ(started, c.expectedStarts);
+        EXPECT_EQ(opened, c.manualDoc ? QList<QUrl>{QUrl::fromLocalFile(manual)} : QList<QUrl>{});
+        EXPECT_EQ(diaries, c.builtInDiary);
+        EXPECT_EQ(manuals, c.builtInManual);
+        EXPECT_EQ(dlg().messages.size(), c.warnings);
+        for (const auto& message : dlg().messages) EXPECT_EQ(message.icon, Dialogs::Icon::Warning);
+        EXPECT_TRUE(dlg().errors.isEmpty());
+    }
+}
+
+TEST_F(MainWindowTest, FirstPanelCountsTodaysAndTomorrowsEntries) {
+    const auto entry = [this](const char* key, const char* day) {
+        sql(QStringLiteral("INSERT INTO diary1 (scancode, day1, remark) VALUES (?, ?, '잔금')"),
+            {QString::fromLatin1(key), QString::fromLatin1(day)});
+    };
+    entry("A1M", "2026-12-08");
+    entry("A1L", "2026-12-09");
+    entry("B1", "2026-12-09");
+    entry("C1", "2026-12-10");
     TFMbu_main window;
-    QStringList started;
-    QList<QUrl> opened;
-    window.startProgram = [&](const QString& program) {
-        started.append(program);
-        return false;  // not found: nothing is shown
-    };
-    window.openDocument = [&](const QUrl& document) {
-        opened.append(document);
-        return false;
-    };
+    QObject::connect(&window, &TFMbu_main::listingsRequested,
+                     [&] { entry("D1", "2026-12-08"); });
     window.show();
-    QTest::mouseClick(button(window, 3), Qt::LeftButton);
-    QTest::mouseClick(control(window, "BitBtn1"), Qt::LeftButton);
-    EXPECT_EQ(started, QStringList{QStringLiteral("DIARY1P.EXE")});
-    EXPECT_EQ(opened, QList<QUrl>{QUrl::fromLocalFile(office().filePath("manual.doc"))});
-    EXPECT_TRUE(dlg().messages.isEmpty());
-    EXPECT_TRUE(dlg().errors.isEmpty());
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.statusText(0), QStringLiteral("오늘 일정 1건, 내일 2건"));
+    QTest::mouseClick(button(window, 1), Qt::LeftButton);
+    EXPECT_EQ(window.statusText(0), QStringLiteral("오늘 일정 2건, 내일 2건"))
+        << "read again when a task form closes";
+    clock().set(QDateTime(QDate(2026, 12, 9), QTime(0, 0, 1)));
+    window.Timer1Timer();
+    EXPECT_EQ(window.statusText(0), QStringLiteral("오늘 일정 2건, 내일 1건")) << "after midnight";
+
+    EXPECT_EQ(control<QLabel>(window, "StatusPanel0")->toolTip(), window.statusText(0));
+    const MainNotice joined = joinNotices({{QStringLiteral("오늘 일정 1건, 내일 0건"), {}},
+                                           {QString(), QStringLiteral("nothing to say")},
+                                           {QStringLiteral("백업 3일 전"), QStringLiteral("마지막 백업: 12월 5일")}});
+    EXPECT_EQ(joined.text, QStringLiteral("오늘 일정 1건, 내일 0건  ·  백업 3일 전"));
+    EXPECT_EQ(joined.detail, QStringLiteral("오늘 일정 1건, 내일 0건\n마지막 백업: 12월 5일"));
 }
 
 TEST_F(MainWindowTest, TaskButtonsAskForTheirFormsAndReactivateAfterward) {

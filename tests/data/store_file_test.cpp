@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 #include <sqlite3.h>
 
 #include <algorithm>
