@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/startup.h"
+#include "backup/backup_commands.h"
 #include "legacy/legacy_import_command.h"
 #include "tools/postal_import_command.h"
 
@@ -21,6 +22,13 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         initQuarnelResources();
         return runLegacyImportCommand(app.arguments());
+    }
+    // quarnel --backup [FOLDER], --restore BACKUP, --backups [FOLDER]: the
+    // office's backups, without starting the windows.
+    if (isBackupCommand(arguments)) {
+        QCoreApplication app(argc, argv);
+        initQuarnelResources();
+        return runBackupCommand(app.arguments());
     }
     return runQuarnel(argc, argv);
 }

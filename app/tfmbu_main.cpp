@@ -5,11 +5,15 @@
 #include "app/picture_button.h"
 #include "app/status_panels.h"
 #include "app/title_band.h"
+#include "backup/backup_on_close.h"
+#include "backup/backup_settings.h"
 #include "common/action_guard.h"
 #include "common/clock.h"
 #include "common/office_folder.h"
 #include "common/time_text.h"
+#include "data/database.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QGridLayout>
@@ -52,11 +56,10 @@ constexpr int kPictureButtonHeight = 33;
 // Hints of the window show after a short pause, so that the hint of the
 // expiring-contracts button comes up at once.
 class QuickHintStyle : public QProxyStyle {
-  public:
+public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* data) const override {
-        if (hint == QStyle::SH_ToolTip_WakeUpDelay)
-            return kHintDelayMs;
+        if (hint == QStyle::SH_ToolTip_WakeUpDelay) return kHintDelayMs;
         return QProxyStyle::styleHint(hint, option, widget, data);
     }
 };
@@ -81,6 +84,9 @@ TFMbu_main::TFMbu_main(QWidget* parent) : QMainWindow(parent) {
     setFont(windowFont());
     startProgram = [](const QString& program) { return QProcess::startDetached(program, {}); };
     openDocument = [](const QUrl& document) { return QDesktopServices::openUrl(document); };
+    backUpOnClose = [] {
+        if (Database::isOpen()) ::backUpOnClose(officeFolder(), Database::qdb3());
+    };
 
     auto* central = new QWidget(this);
     paintWhite(central);
@@ -192,8 +198,7 @@ void TFMbu_main::connectActions() {
                                                          &TFMbu_main::contractsRequested,
                                                          nullptr};
     for (size_t i = 0; i < requests.size(); ++i) {
-        if (!requests[i])
-            continue;
+        if (!requests[i]) continue;
         connect(pictureButtons_[i], &QAbstractButton::clicked, this,
                 [this, request = requests[i]] { openTask(request); });
     }
@@ -211,13 +216,19 @@ void TFMbu_main::loadPersonCodeLists() {
 }
 
 void TFMbu_main::ChangeCho2ForCho1(QComboBox* box, int listIndex, int mode) const {
-    if (box)
-        fillWithPersonCodes(*box, sharedValues().personCodes.list(listIndex), mode);
+    if (box) fillWithPersonCodes(*box, sharedValues().personCodes.list(listIndex), mode);
 }
 
 void TFMbu_main::formActivate() {
     programDirectory_ = officeFolder().programDirectory();
     loadBitmaps();
+    showBackupNotice();
+}
+
+void TFMbu_main::showBackupNotice() {
+    const BackupNotice notice = backupNotice(readBackupState(officeFolder()), appClock().now());
+    statusPanels_->setText(0, notice.text);
+    statusPanels_->panel(0)->setToolTip(notice.detail);
 }
 
 void TFMbu_main::loadBitmaps() {
@@ -248,8 +259,7 @@ void TFMbu_main::showHint(int tag) {
 
 void TFMbu_main::openTask(void (TFMbu_main::*request)()) {
     // A button whose form nobody opens yet does nothing.
-    if (!isSignalConnected(QMetaMethod::fromSignal(request)))
-        return;
+    if (!isSignalConnected(QMetaMethod::fromSignal(request))) return;
     runGuarded([this, request] { emit(this->*request)(); });
     formActivate();
 }
@@ -264,17 +274,20 @@ void TFMbu_main::BitBtn1Click() {
 
 void TFMbu_main::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (activatedOnce_)
-        return;
+    if (activatedOnce_) return;
     activatedOnce_ = true;
     centreOnScreen();
     formActivate();
 }
 
+void TFMbu_main::closeEvent(QCloseEvent* event) {
+    if (backUpOnClose) runGuarded(backUpOnClose);
+    QMainWindow::closeEvent(event);
+}
+
 void TFMbu_main::centreOnScreen() {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
+    if (!screen) return;
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());

@@ -33,7 +33,7 @@ class TitleBand;
 // closed and the window runs its activation again.
 class TFMbu_main : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     explicit TFMbu_main(QWidget* parent = nullptr);
     ~TFMbu_main() override;
 
@@ -55,6 +55,9 @@ class TFMbu_main : public QMainWindow {
     // so that tests can see what was asked. Their results are not examined.
     std::function<bool(const QString& program)> startProgram;
     std::function<bool(const QUrl& document)> openDocument;
+    // What the window does as it closes: a backup of the office when
+    // anything was written since the last one (backup/backup_on_close.h).
+    std::function<void()> backUpOnClose;
 
     // What the window does each time it becomes active: the program
     // directory and the pictures are read again.
@@ -63,11 +66,15 @@ class TFMbu_main : public QMainWindow {
     // The text of status panel 0..2.
     QString statusText(int panel) const;
 
-  public slots:
+    // Shows in status panel 0 when the last backup is older than a week or
+    // failed; read again at every activation.
+    void showBackupNotice();
+
+public slots:
     // Shows the current time in status panel 2.
     void Timer1Timer();
 
-  signals:
+signals:
     void listingsRequested();        // BT1: listing management
     void clientsRequested();         // BT2: client list
     void cashBookRequested();        // BT4: cash book
@@ -77,10 +84,11 @@ class TFMbu_main : public QMainWindow {
     void viewerRequested();          // SpeedButton1 "뷰어": listing display
     void expiringLeasesRequested();  // BitBtn2: listings whose contract ends within 30 days
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     QWidget* buildPictureArea();
     QWidget* buildButtonColumn();
     void buildStatusBar();

@@ -23,12 +23,13 @@
 // registering function here and to the list below.
 void addListingSearchCases(BenchCases& cases);
 void addCodeRenameCase(BenchCases& cases);
+void addBackupCase(BenchCases& cases);
 
 namespace {
 
 BenchCases registeredCases() {
     BenchCases cases;
-    for (const auto add : {addListingSearchCases, addCodeRenameCase})
+    for (const auto add : {addListingSearchCases, addCodeRenameCase, addBackupCase})
         add(cases);
     return cases;
 }

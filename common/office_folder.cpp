@@ -1,6 +1,7 @@
 #include "common/office_folder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QtGlobal>
@@ -13,7 +14,9 @@ std::optional<OfficeFolder>& current() {
     return folder;
 }
 
-QString aliasKey(const QString& alias) { return QStringLiteral("Aliases/") + alias; }
+QString aliasKey(const QString& alias) {
+    return QStringLiteral("Aliases/") + alias;
+}
 }  // namespace
 
 OfficeFolder::OfficeFolder(QString path) : path_(QDir::cleanPath(QDir(path).absolutePath())) {}
@@ -25,9 +28,13 @@ OfficeFolder OfficeFolder::fromEnvironment() {
                         QStringLiteral("/quarnel"));
 }
 
-QString OfficeFolder::programDirectory() const { return path_ + QDir::separator(); }
+QString OfficeFolder::programDirectory() const {
+    return path_ + QDir::separator();
+}
 
-QString OfficeFolder::filePath(const QString& name) const { return QDir(path_).filePath(name); }
+QString OfficeFolder::filePath(const QString& name) const {
+    return QDir(path_).filePath(name);
+}
 
 QString OfficeFolder::aliasDirectory(const QString& alias) const {
     const QSettings ini(iniPath(), QSettings::IniFormat);
@@ -43,8 +50,7 @@ bool OfficeFolder::namesAliasDirectory(const QString& alias) const {
 }
 
 bool OfficeFolder::ensureCreated() const {
-    QDir dir;
-    if (!dir.mkpath(path_) || !dir.mkpath(pictDirectory())) return false;
+    if (!makeOwnerOnlyFolder(path_) || !makeOwnerOnlyFolder(pictDirectory())) return false;
     QSettings ini(iniPath(), QSettings::IniFormat);
     if (!ini.contains(aliasKey(QStringLiteral("qdb3")))) {
         ini.setValue(aliasKey(QStringLiteral("qdb3")), QStringLiteral("qdb3"));
@@ -53,10 +59,23 @@ bool OfficeFolder::ensureCreated() const {
     return true;
 }
 
+bool makeOwnerOnlyFolder(const QString& path) {
+    const QString clean = QDir::cleanPath(QDir(path).absolutePath());
+    if (QFileInfo(clean).isDir()) return true;
+    const QString parent = QFileInfo(clean).absolutePath();
+    if (!QDir().mkpath(parent)) return false;
+    constexpr QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner |
+                                             QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser |
+                                             QFile::ExeUser;
+    return QDir().mkdir(clean, ownerOnly) || QFileInfo(clean).isDir();
+}
+
 const OfficeFolder& officeFolder() {
     auto& folder = current();
     if (!folder) folder = OfficeFolder::fromEnvironment();
     return *folder;
 }
 
-void setOfficeFolder(const OfficeFolder& folder) { current() = folder; }
+void setOfficeFolder(const OfficeFolder& folder) {
+    current() = folder;
+}
