@@ -56,10 +56,11 @@ constexpr int kPictureButtonHeight = 33;
 // Hints of the window show after a short pause, so that the hint of the
 // expiring-contracts button comes up at once.
 class QuickHintStyle : public QProxyStyle {
-public:
+  public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* data) const override {
-        if (hint == QStyle::SH_ToolTip_WakeUpDelay) return kHintDelayMs;
+        if (hint == QStyle::SH_ToolTip_WakeUpDelay)
+            return kHintDelayMs;
         return QProxyStyle::styleHint(hint, option, widget, data);
     }
 };
@@ -198,7 +199,8 @@ void TFMbu_main::connectActions() {
                                                          &TFMbu_main::contractsRequested,
                                                          nullptr};
     for (size_t i = 0; i < requests.size(); ++i) {
-        if (!requests[i]) continue;
+        if (!requests[i])
+            continue;
         connect(pictureButtons_[i], &QAbstractButton::clicked, this,
                 [this, request = requests[i]] { openTask(request); });
     }
@@ -216,7 +218,8 @@ void TFMbu_main::loadPersonCodeLists() {
 }
 
 void TFMbu_main::ChangeCho2ForCho1(QComboBox* box, int listIndex, int mode) const {
-    if (box) fillWithPersonCodes(*box, sharedValues().personCodes.list(listIndex), mode);
+    if (box)
+        fillWithPersonCodes(*box, sharedValues().personCodes.list(listIndex), mode);
 }
 
 void TFMbu_main::formActivate() {
@@ -259,7 +262,8 @@ void TFMbu_main::showHint(int tag) {
 
 void TFMbu_main::openTask(void (TFMbu_main::*request)()) {
     // A button whose form nobody opens yet does nothing.
-    if (!isSignalConnected(QMetaMethod::fromSignal(request))) return;
+    if (!isSignalConnected(QMetaMethod::fromSignal(request)))
+        return;
     runGuarded([this, request] { emit(this->*request)(); });
     formActivate();
 }
@@ -274,7 +278,8 @@ void TFMbu_main::BitBtn1Click() {
 
 void TFMbu_main::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (activatedOnce_) return;
+    if (activatedOnce_)
+        return;
     activatedOnce_ = true;
     centreOnScreen();
     formActivate();
@@ -287,7 +292,8 @@ void TFMbu_main::closeEvent(QCloseEvent* event) {
 
 void TFMbu_main::centreOnScreen() {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
+    if (!screen)
+        return;
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());

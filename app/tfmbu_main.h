@@ -33,7 +33,7 @@ class TitleBand;
 // closed and the window runs its activation again.
 class TFMbu_main : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TFMbu_main(QWidget* parent = nullptr);
     ~TFMbu_main() override;
 
@@ -70,11 +70,11 @@ public:
     // failed; read again at every activation.
     void showBackupNotice();
 
-public slots:
+  public slots:
     // Shows the current time in status panel 2.
     void Timer1Timer();
 
-signals:
+  signals:
     void listingsRequested();        // BT1: listing management
     void clientsRequested();         // BT2: client list
     void cashBookRequested();        // BT4: cash book
@@ -84,11 +84,11 @@ signals:
     void viewerRequested();          // SpeedButton1 "뷰어": listing display
     void expiringLeasesRequested();  // BitBtn2: listings whose contract ends within 30 days
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QWidget* buildPictureArea();
     QWidget* buildButtonColumn();
     void buildStatusBar();

@@ -14,9 +14,7 @@ std::optional<OfficeFolder>& current() {
     return folder;
 }
 
-QString aliasKey(const QString& alias) {
-    return QStringLiteral("Aliases/") + alias;
-}
+QString aliasKey(const QString& alias) { return QStringLiteral("Aliases/") + alias; }
 }  // namespace
 
 OfficeFolder::OfficeFolder(QString path) : path_(QDir::cleanPath(QDir(path).absolutePath())) {}
@@ -28,13 +26,9 @@ OfficeFolder OfficeFolder::fromEnvironment() {
                         QStringLiteral("/quarnel"));
 }
 
-QString OfficeFolder::programDirectory() const {
-    return path_ + QDir::separator();
-}
+QString OfficeFolder::programDirectory() const { return path_ + QDir::separator(); }
 
-QString OfficeFolder::filePath(const QString& name) const {
-    return QDir(path_).filePath(name);
-}
+QString OfficeFolder::filePath(const QString& name) const { return QDir(path_).filePath(name); }
 
 QString OfficeFolder::aliasDirectory(const QString& alias) const {
     const QSettings ini(iniPath(), QSettings::IniFormat);
@@ -62,11 +56,10 @@ bool OfficeFolder::ensureCreated() const {
 bool makeOwnerOnlyFolder(const QString& path) {
     const QString clean = QDir::cleanPath(QDir(path).absolutePath());
     if (QFileInfo(clean).isDir()) return true;
-    const QString parent = QFileInfo(clean).absolutePath();
-    if (!QDir().mkpath(parent)) return false;
+    if (!QDir().mkpath(QFileInfo(clean).absolutePath())) return false;
     constexpr QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner |
-                                             QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser |
-                                             QFile::ExeUser;
+                                             QFile::ExeOwner | QFile::ReadUser |
+                                             QFile::WriteUser | QFile::ExeUser;
     return QDir().mkdir(clean, ownerOnly) || QFileInfo(clean).isDir();
 }
 
@@ -76,6 +69,4 @@ const OfficeFolder& officeFolder() {
     return *folder;
 }
 
-void setOfficeFolder(const OfficeFolder& folder) {
-    current() = folder;
-}
+void setOfficeFolder(const OfficeFolder& folder) { current() = folder; }

@@ -41,7 +41,6 @@ private:
 // Creates `path` and its missing parents. The folder itself holds the
 // office's personal data: when made here it is readable and writable by its
 // owner alone.
-// An existing folder is left as it is. False when it cannot be made.
 bool makeOwnerOnlyFolder(const QString& path);
 
 // The office folder of the running program (set at start-up, or by a test).
