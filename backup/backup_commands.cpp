@@ -155,8 +155,8 @@ int list(const CommandLine& line, QTextStream& out, QTextStream& err) {
             << sizeText(QFileInfo(folder.filePath(backupFiles::kStore)).size())
             << QStringLiteral("  사진 ")
             << (photos ? QStringLiteral("%1장").arg(photos->size()) : QStringLiteral("목록 손상"))
-            << (backup.beforeRestore ? QStringLiteral("  (복원 전)") : QString()) << u"  "
-            << backup.name << Qt::endl;
+            << (backup.beforeRestore ? QStringLiteral("  (복원 전)") : QString())
+            << QStringLiteral("  ") << backup.name << Qt::endl;
     }
     out << QStringLiteral("백업 %1개, 사진 보관 %2")
                .arg(backups.size())

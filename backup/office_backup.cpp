@@ -6,11 +6,13 @@
 #include "data/store_copy.h"
 
 namespace {
-// Copies what the log holds into the store file, as far as other programs'
-// reads allow, without waiting for them.
+// The store file's stamp once the log is in it; when another program's read
+// held part of the log back, a stamp that matches no recorded one, so that
+// the backup is made rather than missed.
 QString settledStamp(Database& store) {
-    store.execute(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
-    return storeStamp(store.filePath());
+    const bool settled = settleStoreLog(store);
+    const QString stamp = storeStamp(store.filePath());
+    return settled ? stamp : stamp + QStringLiteral(" log");
 }
 }  // namespace
 

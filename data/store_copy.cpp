@@ -1,10 +1,12 @@
 #include "data/store_copy.h"
 
+#include "data/database.h"
 #include "data/store_messages.h"
 
 #include <QFile>
 
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace {
 
@@ -122,6 +124,16 @@ void StoreFileHandle::settleForReplacement() {
     }
 }
 
+bool settleStoreLog(Database& store) {
+    // A query of the program that still reads would hold the log back.
+    store.releaseReaders();
+    int logFrames = -1;
+    int copied = -1;
+    const int result = sqlite3_wal_checkpoint_v2(store.handle(), "main", SQLITE_CHECKPOINT_PASSIVE,
+                                                 &logFrames, &copied);
+    return result == SQLITE_OK && logFrames == copied;
+}
+
 void copyStore(sqlite3* source, const QString& target, const StoreCopyProgress& progress,
                int pagesPerStep) {
     sqlite3* destination = open(target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
@@ -130,6 +142,9 @@ void copyStore(sqlite3* source, const QString& target, const StoreCopyProgress& 
     // log) neither disturb nor restart it.
     const bool ownRead = sqlite3_get_autocommit(source) != 0;
     try {
+        // A copy cut short is thrown away whole: it is written without a
+        // sync at each step, and made durable once at the end.
+        run(destination, "PRAGMA synchronous=OFF", target);
         if (ownRead) {
             run(source, "BEGIN", target);
             column(source, "SELECT count(*) FROM sqlite_master", target);
@@ -171,6 +186,10 @@ void copyStore(sqlite3* source, const QString& target, const StoreCopyProgress& 
     }
     if (sqlite3_close(destination) != SQLITE_OK) {
         throw StoreError(storeMessages::unreadable(target), QStringLiteral("close failed"));
+    }
+    QFile written(target);
+    if (!written.open(QIODevice::ReadWrite) || ::fsync(written.handle()) != 0) {
+        throw StoreError(storeMessages::unreadable(target), QStringLiteral("sync failed"));
     }
 }
 

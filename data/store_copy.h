@@ -8,6 +8,7 @@
 #include <functional>
 
 struct sqlite3;
+class Database;
 
 // Copies of the store file for the office's backups, and the checks that a
 // copy is sound. Everything here works on SQLite's own connections, apart
@@ -51,6 +52,12 @@ private:
     QString path_;
     sqlite3* handle_ = nullptr;
 };
+
+// Copies what the write-ahead log of the program's store holds into the
+// file, as far as other programs' reads allow and without waiting for them.
+// True when the file then holds everything written: from then on the file
+// changes exactly when something is written.
+bool settleStoreLog(Database& store);
 
 // Copies the store open on `source` into the new file `target` through
 // SQLite's online backup, as one consistent picture of the store however
