@@ -247,6 +247,15 @@ RestoreResult restoreBackup(const RestoreRequest& request) {
     const QString target = QDir(dataFolder).filePath(QString::fromLatin1(Database::kFileName));
     RestoreResult result;
     std::unique_ptr<StoreFileHandle> current = takeStore(target);
+    // What a restore stopped short left beside the store (none runs now:
+    // the store is ours).
+    const QDir data(dataFolder);
+    const QStringList leftOver =
+        current ? data.entryList({QStringLiteral(".restore-*")},
+                                 QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)
+                : QStringList();
+    for (const QString& left : leftOver)
+        QDir(data.filePath(left)).removeRecursively();
 
     QTemporaryDir beside(QDir(dataFolder).filePath(QStringLiteral(".restore-XXXXXX")));
     if (!beside.isValid()) {
