@@ -3,12 +3,18 @@
 #include "app/tfmbu_main.h"
 #include "common/action_guard.h"
 #include "listings/tfmbu_lst.h"
+#include "listings/tfmdisp.h"
 
 #include <QObject>
 
 namespace {
 void openListings(TFMbu_main* mainWindow) {
     TFMbu_lst form(mainWindow);
+    form.exec();
+}
+
+void openListingDisplay(TFMbu_main* mainWindow) {
+    TFMdisp form(mainWindow);
     form.exec();
 }
 
@@ -23,6 +29,8 @@ void connectMainActions(TFMbu_main& mainWindow) {
     TFMbu_main* window = &mainWindow;
     QObject::connect(window, &TFMbu_main::listingsRequested, window,
                      guarded([window] { openListings(window); }));
+    QObject::connect(window, &TFMbu_main::viewerRequested, window,
+                     guarded([window] { openListingDisplay(window); }));
     QObject::connect(window, &TFMbu_main::expiringLeasesRequested, window,
                      guarded([window] { openExpiringLeases(window); }));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QSize>
 #include <QString>
 
 #include <algorithm>
@@ -14,9 +15,10 @@ struct BenchOptions {
     int listings = 200000;
     int requests = 0;
     int repeat = 5;
-    bool plan = false;    // print the store's plan of each statement timed
-    bool detail = false;  // print the parts of the program's path
-    QString store;        // keep the generated store in this folder
+    bool plan = false;              // print the store's plan of each statement timed
+    bool detail = false;            // print the parts of the program's path
+    QString store;                  // keep the generated store in this folder
+    QSize pictureSize{4000, 3000};  // the photos of the thumbnails case
 };
 
 // One benchmark case: times the program's own path and the same work done

@@ -23,13 +23,15 @@
 // registering function here and to the list below.
 void addListingSearchCases(BenchCases& cases);
 void addCodeRenameCase(BenchCases& cases);
+void addThumbnailsCases(BenchCases& cases);
 void addBackupCase(BenchCases& cases);
 
 namespace {
 
 BenchCases registeredCases() {
     BenchCases cases;
-    for (const auto add : {addListingSearchCases, addCodeRenameCase, addBackupCase})
+    for (const auto add :
+         {addListingSearchCases, addCodeRenameCase, addThumbnailsCases, addBackupCase})
         add(cases);
     return cases;
 }
@@ -63,6 +65,9 @@ Command readCommand(const QCoreApplication& app) {
                       QStringLiteral("Run only this case (repeatable, or names joined by commas)."),
                       QStringLiteral("NAME")});
     parser.addOption({QStringLiteral("list"), QStringLiteral("List the cases and stop.")});
+    parser.addOption({QStringLiteral("picture-size"),
+                      QStringLiteral("Photo size of the thumbnails cases."), QStringLiteral("WxH"),
+                      QStringLiteral("4000x3000")});
     parser.process(app);
     Command command;
     BenchOptions& options = command.options;
@@ -76,6 +81,9 @@ Command readCommand(const QCoreApplication& app) {
         command.cases += value.split(u',', Qt::SkipEmptyParts);
     }
     command.list = parser.isSet(QStringLiteral("list"));
+    const QStringList size = parser.value(QStringLiteral("picture-size")).split(u'x');
+    if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0)
+        options.pictureSize = QSize(size[0].toInt(), size[1].toInt());
     return command;
 }
 

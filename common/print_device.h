@@ -56,12 +56,18 @@ public:
     virtual int fontHeight() const = 0;
     virtual int textWidth(const QString& text) const = 0;
     virtual void setTextColor(const QColor& color) = 0;
+    // What lies behind drawn text: white by default; an invalid colour leaves
+    // the text on whatever was drawn there (a coloured band).
+    virtual void setTextBackground(const QColor& color) = 0;
 
     virtual void setPenWidth(int dots) = 0;
     virtual void drawLine(QPoint from, QPoint to) = 0;
     // A rectangle between two opposite corners, outlined with the current
     // pen and filled white.
     virtual void drawRect(QPoint corner1, QPoint corner2) = 0;
+    // A rectangle between two opposite corners filled with `color`, without
+    // an outline.
+    virtual void fillRect(QPoint corner1, QPoint corner2, const QColor& color) = 0;
     // Text whose cell has its top-left corner at `topLeft`.
     virtual void drawText(QPoint topLeft, const QString& text) = 0;
     // The picture stretched into the rectangle between two opposite corners.

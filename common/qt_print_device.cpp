@@ -130,6 +130,8 @@ void QtPrintDevice::setTextColor(const QColor& color) {
     textColor_ = color;
 }
 
+void QtPrintDevice::setTextBackground(const QColor& color) { textBackground_ = color; }
+
 void QtPrintDevice::setPenWidth(int dots) {
     penWidth_ = dots;
     if (jobActive()) applyPen();
@@ -152,10 +154,20 @@ void QtPrintDevice::drawRect(QPoint corner1, QPoint corner2) {
     painter_->drawRect(QRect(corner1, corner2).normalized().adjusted(0, 0, -1, -1));
 }
 
+void QtPrintDevice::fillRect(QPoint corner1, QPoint corner2, const QColor& color) {
+    if (!jobActive()) return;
+    painter_->fillRect(QRect(corner1, corner2).normalized().adjusted(0, 0, -1, -1), color);
+}
+
 void QtPrintDevice::drawText(QPoint topLeft, const QString& text) {
     if (!jobActive()) return;
     painter_->save();
     painter_->setPen(textColor_);
+    if (textBackground_.isValid()) {
+        painter_->setBackground(textBackground_);
+    } else {
+        painter_->setBackgroundMode(Qt::TransparentMode);
+    }
     const QFontMetrics metrics(painter_->font(), printer_);
     painter_->drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
     painter_->restore();

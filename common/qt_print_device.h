@@ -42,10 +42,12 @@ public:
     int fontHeight() const override;
     int textWidth(const QString& text) const override;
     void setTextColor(const QColor& color) override;
+    void setTextBackground(const QColor& color) override;
 
     void setPenWidth(int dots) override;
     void drawLine(QPoint from, QPoint to) override;
     void drawRect(QPoint corner1, QPoint corner2) override;
+    void fillRect(QPoint corner1, QPoint corner2, const QColor& color) override;
     void drawText(QPoint topLeft, const QString& text) override;
     void drawImage(QPoint corner1, QPoint corner2, const QImage& image) override;
 
@@ -61,6 +63,7 @@ private:
     std::unique_ptr<QPainter> painter_;
     FontSpec font_{QStringLiteral("굴림체"), 10};
     QColor textColor_{Qt::black};
+    QColor textBackground_{Qt::white};
     int penWidth_ = 1;
     std::optional<QPageLayout> jobLayout_;
     mutable QHash<QString, QFont> fontCache_;

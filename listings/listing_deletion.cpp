@@ -1,24 +1,14 @@
 #include "listings/listing_deletion.h"
 
-#include "common/office_folder.h"
 #include "common/store_helpers.h"
 #include "data/database.h"
 #include "data/query.h"
 #include "data/table.h"
 #include "data/transaction.h"
 #include "listings/diary_reminders.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "listings/photo_store.h"
 
 namespace {
-
-// A photo row names a file inside PICT; anything with a folder part is not
-// one of the office's photo copies and is left alone.
-bool isPlainFileName(const QString& name) {
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains(u'/') && !name.contains(u'\\');
-}
 
 void deletePhotoRows(const QString& number) {
     Query query;
@@ -44,18 +34,6 @@ QStringList listingPhotoFiles(const QString& number) {
     return files;
 }
 
-int removePhotoFiles(const QStringList& fileNames) {
-    const QString folder = officeFolder().pictDirectory();
-    int removed = 0;
-    for (const QString& name : fileNames) {
-        if (!isPlainFileName(name))
-            continue;
-        if (QFile::remove(folder + u'/' + name))
-            ++removed;
-    }
-    return removed;
-}
-
 bool deleteListingWithPhotos(const QString& number) {
     Transaction transaction(Database::qdb3());
     const QStringList files = listingPhotoFiles(number);
@@ -65,6 +43,7 @@ bool deleteListingWithPhotos(const QString& number) {
     Table listings(QStringLiteral("BUDONG.DB"));
     const bool found = deleteByKey(listings, number, true, false);
     transaction.commit();
-    removePhotoFiles(files);
+    // A file that another listing's photo row still names stays.
+    removeUnnamedPhotoFiles(files);
     return found;
 }

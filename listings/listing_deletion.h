@@ -10,14 +10,10 @@
 //
 // The row changes are one transaction; the picture files are deleted only
 // after it was committed, so a failure leaves every row and every file in
-// place. A file that cannot be deleted is skipped. Returns whether the
-// listing row was found.
+// place. A file that a photo row of another listing still names stays, and
+// so does a file that cannot be deleted. Returns whether the listing row was
+// found.
 bool deleteListingWithPhotos(const QString& number);
 
 // The photo file names of the listing, in the order of the photo index.
 QStringList listingPhotoFiles(const QString& number);
-
-// Deletes the named files from the PICT folder of the office, skipping those
-// that cannot be deleted and names that would reach outside the folder.
-// Returns how many were deleted.
-int removePhotoFiles(const QStringList& fileNames);

@@ -13,6 +13,7 @@
 #include "listings/listing_entry_checks.h"
 #include "listings/listing_phone_lookup.h"
 #include "listings/tfmbu_cod.h"
+#include "listings/tfmpictcho.h"
 #include "tools/tfmzip.h"
 
 #include <QApplication>
@@ -460,7 +461,11 @@ void TFMbu_imd::deleteListing() {
 void TFMbu_imd::openPhotos() {
     if (currentNumber_.isEmpty()) {
         dialogs().information(QStringLiteral("물건 정보를 등록 후 사진을 등록할 수 있습니다 ...!"));
+        return;
     }
+    TFMpictCho chooser(this);
+    chooser.LBscanBud->setText(currentNumber_);
+    chooser.exec();
 }
 
 void TFMbu_imd::openCodes() {

@@ -15,8 +15,12 @@
 #include "data/table.h"
 #include "common/grid_settings.h"
 #include "listings/listing_columns.h"
+#include "listings/listing_reports.h"
 #include "listings/tfmbu_cod.h"
 #include "listings/tfmbu_imd.h"
+#include "listings/tfmpictman.h"
+#include "listings/tfmqronesheet1.h"
+#include "listings/tfmqrparts1.h"
 #include "listings/total_amount_words.h"
 #include "tools/tfmcalendar1.h"
 
@@ -86,13 +90,14 @@ void TFMbu_lst::connectControls() {
     connect(DBGrid1, &QTableView::doubleClicked, this, guarded([this] { openEntryForm(4); }));
     connect(BTprint, &QPushButton::clicked, this, guarded([this] { printList(false); }));
     connect(BTpreview, &QPushButton::clicked, this, guarded([this] { printList(true); }));
-    connect(BTallprt, &QPushButton::clicked, this, guarded([this] { copyForFullReport(); }));
+    connect(BTallprt, &QPushButton::clicked, this, guarded([this] { printFullReport(); }));
+    connect(BTprint1, &QPushButton::clicked, this, guarded([this] { previewCardReport(); }));
+    connect(BTpict, &QPushButton::clicked, this, guarded([this] { openPhotos(); }));
     connect(BTcode, &QPushButton::clicked, this, guarded([this] { openCodes(); }));
     connect(BTgridSet, &QPushButton::clicked, this, guarded([this] { openGridSettings(); }));
     connect(BTgridSetClose, &QPushButton::clicked, this, guarded([this] { closeGridSettings(); }));
     connect(BTquit, &QPushButton::clicked, this, [this] { reject(); });
-    // 계약, 사진관리 and 카드 open the contract chooser, the photo management
-    // and the property card, which are connected when those forms exist.
+    // 계약 opens the contract chooser, which is connected when that form exists.
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { showSelectionCount(); });
 
@@ -424,6 +429,33 @@ void TFMbu_lst::copyForFullReport() {
     // order, for the full listing report.
     batchCopy(QRbudong, QStringLiteral("all_list.DB"));
     DBGrid1->setFocus();
+}
+
+void TFMbu_lst::printFullReport() {
+    copyForFullReport();
+    TFMqrparts1 report;
+    report.LBcondi =
+        listingReportCondition(CBim->currentText(), CBcname->currentText(), EDaddr->text());
+    report.run();
+    DBGrid1->setFocus();
+}
+
+void TFMbu_lst::previewCardReport() {
+    TFMqrOneSheet1 report;
+    report.setScancode(selectedScancode());
+    report.run();
+    DBGrid1->setFocus();
+}
+
+void TFMbu_lst::openPhotos() {
+    const int row = currentRow();
+    {
+        TFMpictMan photos(this);
+        photos.LBscanBud->setText(selectedScancode());
+        photos.exec();
+    }
+    formActivate();
+    if (row > 0) moveGridRow(std::min(row, model_->rowCount() - 1));
 }
 
 void TFMbu_lst::openCodes() {

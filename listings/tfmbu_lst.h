@@ -152,6 +152,9 @@ private:
     void printList(bool preview);
     QString printTitle() const;
     void copyForFullReport();
+    void printFullReport();
+    void previewCardReport();
+    void openPhotos();
     void openCodes();
     void choosePeriod();
     void toggleDetailColumns();

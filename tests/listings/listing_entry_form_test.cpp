@@ -5,6 +5,7 @@
 #include "listings/listing_record.h"
 #include "listings/tfmbu_cod.h"
 #include "listings/tfmbu_imd.h"
+#include "listings/tfmpictcho.h"
 #include "tests/listings/listings_support.h"
 #include "tools/tfmzip.h"
 
@@ -605,6 +606,9 @@ TEST_F(ListingEntryDeleteTest, YesDeletesListingPhotosFilesAndReminders) {
     QTemporaryDir elsewhere;
     ASSERT_TRUE(QDir(elsewhere.path()).mkdir(QStringLiteral("PICT")));
     writeFile(elsewhere.path() + QStringLiteral("/PICT/a.jpg"));
+    // b.jpg is also the other listing's photo (attached again under its name).
+    sql(QStringLiteral("INSERT INTO pict (scancode, scanbud, filename) VALUES ('shared', ?, 'b.jpg')"),
+        {other});
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
     TFMbu_imd& f = open(2, number);
@@ -615,11 +619,11 @@ TEST_F(ListingEntryDeleteTest, YesDeletesListingPhotosFilesAndReminders) {
     EXPECT_EQ(dlg().messages.first().buttons, Dialogs::Buttons::YesNo);
     EXPECT_EQ(dlg().last().text, QStringLiteral("자료를 삭제하였습니다 ...!"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(scancode) FROM budong")), other);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(scanbud) FROM pict")), other);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(DISTINCT scanbud) FROM pict")), other);
     EXPECT_EQ(diaryOf(number), 0);
     EXPECT_EQ(diaryOf(other), 2);
     EXPECT_FALSE(photo("a.jpg"));
-    EXPECT_FALSE(photo("b.jpg"));
+    EXPECT_TRUE(photo("b.jpg")) << "still the other listing's photo";
     EXPECT_TRUE(photo("c.jpg"));
     EXPECT_TRUE(QFile::exists(elsewhere.path() + QStringLiteral("/PICT/a.jpg")));
     EXPECT_TRUE(f.deleted);
@@ -716,7 +720,15 @@ TEST_F(ListingEntryFormTest, PhotosNeedASavedListingAndTheKindAllIsStored) {
               QStringLiteral("전체/전체"))
         << "전체 is stored as it stands";
     dlg().reset();
+    QString handed;
+    ModalHandler chooser([&handed](QWidget* modal) {
+        auto* photos = qobject_cast<TFMpictCho*>(modal);
+        ASSERT_NE(photos, nullptr);
+        handed = photos->LBscanBud->text();
+    });
     click("BTpictInp");
+    EXPECT_TRUE(chooser.appeared());
+    EXPECT_EQ(handed, scalar(QStringLiteral("SELECT scancode FROM budong")).toString());
     EXPECT_TRUE(dlg().messages.isEmpty());
 }
 

@@ -4,6 +4,7 @@
 
 #include "listings/listing_amounts.h"
 #include "listings/listing_deletion.h"
+#include "listings/photo_store.h"
 #include "tests/support/store_fixture.h"
 
 #include <QFile>
@@ -47,7 +48,8 @@ using ListingPhotoFilesTest = StoreTest;
 TEST_F(ListingPhotoFilesTest, NamesReachingOutsideThePhotoFolderAreLeftAlone) {
     const QString outside = office().filePath(QStringLiteral("quarnel.ini"));
     ASSERT_TRUE(QFile::exists(outside));
-    EXPECT_EQ(removePhotoFiles({QStringLiteral("../quarnel.ini"), QString(), QStringLiteral("..")}),
+    EXPECT_EQ(removeUnnamedPhotoFiles(
+                  {QStringLiteral("../quarnel.ini"), QString(), QStringLiteral("..")}),
               0);
     EXPECT_TRUE(QFile::exists(outside));
 }

@@ -77,6 +77,12 @@ void RecordingPrintDevice::setTextColor(const QColor& color) {
     record(op);
 }
 
+void RecordingPrintDevice::setTextBackground(const QColor& color) {
+    Op op{Op::TextBackground};
+    op.text = color.isValid() ? color.name() : QString();
+    record(op);
+}
+
 void RecordingPrintDevice::setPenWidth(int dots) {
     pen_ = dots;
     Op op{Op::PenWidth};
@@ -95,6 +101,13 @@ void RecordingPrintDevice::drawRect(QPoint corner1, QPoint corner2) {
     checkFail();
     Op op{Op::Rect, corner1, corner2};
     op.pen = pen_;
+    record(op);
+}
+
+void RecordingPrintDevice::fillRect(QPoint corner1, QPoint corner2, const QColor& color) {
+    checkFail();
+    Op op{Op::Fill, corner1, corner2};
+    op.text = color.name();
     record(op);
 }
 

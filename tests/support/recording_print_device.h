@@ -15,7 +15,22 @@
 class RecordingPrintDevice : public PrintDevice {
 public:
     struct Op {
-        enum Kind { Begin, End, NewPage, Line, Rect, Text, Image, PenWidth, Font, Color, Orient, Title };
+        enum Kind {
+            Begin,
+            End,
+            NewPage,
+            Line,
+            Rect,
+            Text,
+            Image,
+            PenWidth,
+            Font,
+            Color,
+            Orient,
+            Title,
+            Fill,
+            TextBackground
+        };
         explicit Op(Kind k = Begin, QPoint from = {}, QPoint to = {}) : kind(k), a(from), b(to) {}
         Kind kind;
         QPoint a;
@@ -52,11 +67,14 @@ public:
     int textWidth(const QString& text) const override;
     void setTextColor(const QColor& color) override;
     QColor textColor() const { return textColor_; }
+    void setTextBackground(const QColor& color) override;
 
     void setPenWidth(int dots) override;
     int penWidth() const { return pen_; }
     void drawLine(QPoint from, QPoint to) override;
     void drawRect(QPoint corner1, QPoint corner2) override;
+    // Recorded as Fill with the colour's name as its text.
+    void fillRect(QPoint corner1, QPoint corner2, const QColor& color) override;
     void drawText(QPoint topLeft, const QString& text) override;
     void drawImage(QPoint corner1, QPoint corner2, const QImage& image) override;
 

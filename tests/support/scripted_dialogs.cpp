@@ -34,6 +34,8 @@ Dialogs::PrintOutcome ScriptedDialogs::print(const PrintRequest& request) {
     printTitles.append(request.title);
     if (printDialog != PrintOutcome::Printed) return printDialog;
     printed.push_back(preparedDevice(printDpi, false, request));
+    if (failNextPrint) printed.back()->failOnNextDraw();
+    failNextPrint = false;
     request.job(*printed.back());
     return PrintOutcome::Printed;
 }
@@ -76,6 +78,7 @@ void ScriptedDialogs::reset() {
     defaultAnswer = Answer::Yes;
     answers.clear();
     printDialog = PrintOutcome::Printed;
+    failNextPrint = false;
     printedOnCurrentPrinter = 0;
     onMessage = nullptr;
     printed.clear();

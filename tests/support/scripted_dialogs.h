@@ -55,6 +55,8 @@ public:
     // prepared by the dialog does. Jobs printed without the dialog are
     // counted in `printedOnCurrentPrinter` (and kept in `printed`).
     PrintOutcome printDialog = PrintOutcome::Printed;
+    // The next printed job's device fails at its first drawing call.
+    bool failNextPrint = false;
     int printDpi = 600;
     std::vector<std::unique_ptr<RecordingPrintDevice>> printed;
     std::vector<std::unique_ptr<RecordingPrintDevice>> previewed;
