@@ -200,6 +200,10 @@ StoreCopyFacts examineStoreCopy(const QString& path, const QString& shownPath,
     StoreCopyFacts facts;
     try {
         run(handle, "PRAGMA journal_mode=DELETE", shownPath);
+        // The check visits every index entry: the file mapped and a large
+        // cache spare it most reads.
+        run(handle, "PRAGMA mmap_size=1073741824", shownPath);
+        run(handle, "PRAGMA cache_size=-131072", shownPath);
         sqlite3_progress_handler(handle, 20000, tick, &ticker);
         const QStringList findings = column(handle, "PRAGMA integrity_check", shownPath);
         sqlite3_progress_handler(handle, 0, nullptr, nullptr);
