@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "backup/backup_commands.h"
 #include "legacy/legacy_import_command.h"
 #include "tools/postal_import_command.h"
 
@@ -82,6 +83,12 @@ const std::vector<ProgramCommand>& programCommands() {
         {"--import-legacy", "<폴더 folder> [--replace]",
          "예전 프로그램의 표와 사진을 사무실 자료로 가져옵니다",
          "brings the office's old tables and photos into its store", &runLegacyImportCommand},
+        {"--backup", "[폴더 folder]", "사무실 자료를 지금 백업합니다",
+         "makes a backup of the office now", &runBackupCommand},
+        {"--restore", "<백업 backup>", "백업을 사무실 자료로 되돌립니다",
+         "puts a backup back as the office's data", &runBackupCommand},
+        {"--backups", "[폴더 folder]", "백업 목록을 날짜와 크기와 함께 보입니다",
+         "lists the backups with dates and sizes", &runBackupCommand},
     };
     return commands;
 }

@@ -1,7 +1,9 @@
 #include "app/main_notices.h"
 
+#include "backup/backup_settings.h"
 #include "common/clock.h"
 #include "common/dialogs.h"
+#include "common/office_folder.h"
 #include "tools/diary_entries.h"
 
 #include <functional>
@@ -14,6 +16,11 @@ const std::vector<NoticePart>& noticeParts() {
     static const std::vector<NoticePart> parts{
         [] {
             return MainNotice{diaryDayNotice(appClock().today()), {}};
+        },
+        [] {
+            const BackupNotice notice =
+                backupNotice(readBackupState(officeFolder()), appClock().now());
+            return MainNotice{notice.text, notice.detail};
         },
     };
     return parts;

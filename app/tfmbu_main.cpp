@@ -6,13 +6,17 @@
 #include "app/picture_button.h"
 #include "app/status_panels.h"
 #include "app/title_band.h"
+#include "backup/backup_on_close.h"
+#include "backup/backup_settings.h"
 #include "common/action_guard.h"
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/ini_file.h"
 #include "common/office_folder.h"
 #include "common/time_text.h"
+#include "data/database.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -86,6 +90,9 @@ TFMbu_main::TFMbu_main(QWidget* parent) : QMainWindow(parent) {
     setFont(windowFont());
     startProgram = [](const QString& program) { return QProcess::startDetached(program, {}); };
     openDocument = [](const QUrl& document) { return QDesktopServices::openUrl(document); };
+    backUpOnClose = [] {
+        if (Database::isOpen()) ::backUpOnClose(officeFolder(), Database::qdb3());
+    };
 
     auto* central = new QWidget(this);
     paintWhite(central);
@@ -310,6 +317,11 @@ void TFMbu_main::showEvent(QShowEvent* event) {
     activatedOnce_ = true;
     centreOnScreen();
     formActivate();
+}
+
+void TFMbu_main::closeEvent(QCloseEvent* event) {
+    if (backUpOnClose) runGuarded(backUpOnClose);
+    QMainWindow::closeEvent(event);
 }
 
 void TFMbu_main::centreOnScreen() {

@@ -57,6 +57,9 @@ class TFMbu_main : public QMainWindow {
     // either fails, the built-in diary or manual opens instead.
     std::function<bool(const QString& program)> startProgram;
     std::function<bool(const QUrl& document)> openDocument;
+    // What the window does as it closes: a backup of the office when
+    // anything was written since the last one (backup/backup_on_close.h).
+    std::function<void()> backUpOnClose;
 
     // What the window does each time it becomes active: the program
     // directory and the pictures are read again.
@@ -85,6 +88,7 @@ class TFMbu_main : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     QWidget* buildPictureArea();

@@ -29,14 +29,17 @@ void addSettlementCase(BenchCases& cases);
 void addPeopleCases(BenchCases& cases);
 void addThumbnailsCases(BenchCases& cases);
 void addDiaryMonthCase(BenchCases& cases);
+void addBackupCase(BenchCases& cases);
 
 namespace {
 
 BenchCases registeredCases() {
     BenchCases cases;
-         {addListingSearchCases, addCodeRenameCase, addClientMatchCase, addSettlementCase, addPeopleCases, addDiaryMonthCase, addThumbnailsCases})
+    for (const auto add : {addListingSearchCases, addCodeRenameCase, addClientMatchCase,
+                           addSettlementCase, addPeopleCases, addDiaryMonthCase,
+                           addThumbnailsCases, addBackupCase})
         add(cases);
-         return cases;
+    return cases;
 }
 
 struct Command {

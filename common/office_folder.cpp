@@ -3,6 +3,7 @@
 #include "common/private_files.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QtGlobal>
@@ -45,13 +46,23 @@ bool OfficeFolder::namesAliasDirectory(const QString& alias) const {
 }
 
 bool OfficeFolder::ensureCreated() const {
-    if (!makeOwnerOnlyFolder(path_) || !QDir().mkpath(pictDirectory())) return false;
+    if (!makeOwnerOnlyFolder(path_) || !makeOwnerOnlyFolder(pictDirectory())) return false;
     QSettings ini(iniPath(), QSettings::IniFormat);
     if (!ini.contains(aliasKey(QStringLiteral("qdb3")))) {
         ini.setValue(aliasKey(QStringLiteral("qdb3")), QStringLiteral("qdb3"));
         ini.sync();
     }
     return true;
+}
+
+bool makeOwnerOnlyFolder(const QString& path) {
+    const QString clean = QDir::cleanPath(QDir(path).absolutePath());
+    if (QFileInfo(clean).isDir()) return true;
+    if (!QDir().mkpath(QFileInfo(clean).absolutePath())) return false;
+    constexpr QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner |
+                                             QFile::ExeOwner | QFile::ReadUser |
+                                             QFile::WriteUser | QFile::ExeUser;
+    return QDir().mkdir(clean, ownerOnly) || QFileInfo(clean).isDir();
 }
 
 const OfficeFolder& officeFolder() {

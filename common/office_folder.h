@@ -28,7 +28,7 @@ public:
     // default being taken).
     bool namesAliasDirectory(const QString& alias = QStringLiteral("qdb3")) const;
 
-    // Creates the folder and PICT/, and writes the alias entry into
+    // Creates the folder and PICT/ (owner-only when made here), and writes the alias entry into
     // quarnel.ini when it has none. The data directory is left to whoever
     // opens the store (see openOfficeStore). Returns false when the folder
     // cannot be created.
@@ -37,6 +37,11 @@ public:
 private:
     QString path_;
 };
+
+// Creates `path` and its missing parents. The folder itself holds the
+// office's personal data: when made here it is readable and writable by its
+// owner alone.
+bool makeOwnerOnlyFolder(const QString& path);
 
 // The office folder of the running program (set at start-up, or by a test).
 const OfficeFolder& officeFolder();

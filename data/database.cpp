@@ -52,13 +52,13 @@ QStringList schemaScripts() {
     return scripts;
 }
 
-int latestSchemaVersion() { return scriptVersion(schemaScripts().last()); }
-
 bool isBusy(const QSqlError& error) {
     const int code = error.nativeErrorCode().toInt() & 0xff;
     return code == SQLITE_BUSY || code == SQLITE_LOCKED;
 }
 }  // namespace
+
+int latestSchemaVersion() { return scriptVersion(schemaScripts().last()); }
 
 int TableInfo::fieldIndex(const QString& fieldName) const {
     for (size_t i = 0; i < fields.size(); ++i) {

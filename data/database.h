@@ -114,3 +114,6 @@ private:
 
 // The statements of a migration script, split at the semicolons that end them.
 QStringList splitSqlScript(const QString& script);
+
+// The schema version this program brings every store up to.
+int latestSchemaVersion();

@@ -2,6 +2,7 @@
 // folder named in quarnel.ini (a backup drive that is not mounted) is
 // refused with its message, never made anew.
 
+#include "backup/backup_commands.h"
 #include "common/office_store.h"
 #include "legacy/legacy_import_command.h"
 #include "tests/support/test_environment.h"
@@ -33,6 +34,10 @@ TEST_F(CommandTest, AMissingDataFolderNamedInQuarnelIniIsRefusedNotMade) {
         {"--import-legacy", "old",
          [](const QStringList& a, QTextStream& o, QTextStream& e) {
              return runLegacyImportCommand(a, o, e);
+         }},
+        {"--backup", "old",
+         [](const QStringList& a, QTextStream& o, QTextStream& e) {
+             return runBackupCommand(a, o, e);
          }},
     };
     QTemporaryDir home;
