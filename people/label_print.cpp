@@ -17,7 +17,7 @@ LabelAddress labelAddress(const QString& dmsource, const QString& homezip, const
     return {homezip, homeaddr, homeaddr1, QString(), QString(), name};
 }
 
-std::vector<LabelAddress> readMailOut() {
+std::vector<LabelAddress> readMailOutLabels() {
     Query query;
     query.add(QStringLiteral("select * from \"%1\"").arg(mailOutTableName()));
     query.open();

@@ -39,7 +39,7 @@ LabelAddress labelAddress(const QString& dmsource, const QString& homezip, const
                           const QString& name);
 // The Persons of the mail-out table, in its order. Read at once, so that
 // nothing holds the store while the user arranges the label.
-std::vector<LabelAddress> readMailOut();
+std::vector<LabelAddress> readMailOutLabels();
 
 struct LabelRun {
     LabelGeometry geometry;

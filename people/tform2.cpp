@@ -239,7 +239,7 @@ void TForm2::formActivate() {
     if (!loaded.replaced.isEmpty()) dialogs().information(replacedSettingsMessage(loaded.replaced));
     sizeLabel();
     try {
-        addresses_ = readMailOut();
+        addresses_ = readMailOutLabels();
     } catch (const std::exception&) {
         dialogs().information(kOpenFailed);
         QTimer::singleShot(0, this, &QDialog::reject);
