@@ -1,6 +1,7 @@
 #include "app/main_actions.h"
 
 #include "app/tfmbu_main.h"
+#include "clients/tfmbur_lst.h"
 #include "common/action_guard.h"
 #include "contracts/tfmcontract.h"
 #include "listings/tfmbu_lst.h"
@@ -17,6 +18,11 @@ void openListings(TFMbu_main* mainWindow) {
 // The contract chooser with no listing chosen: its documents open for browsing.
 void openContracts(TFMbu_main* mainWindow) {
     TFMcontract form(mainWindow);
+    form.exec();
+}
+
+void openClients(TFMbu_main* mainWindow) {
+    TFMbur_lst form(mainWindow);
     form.exec();
 }
 
@@ -38,6 +44,8 @@ void connectMainActions(TFMbu_main& mainWindow) {
                      guarded([window] { openListings(window); }));
     QObject::connect(window, &TFMbu_main::contractsRequested, window,
                      guarded([window] { openContracts(window); }));
+    QObject::connect(window, &TFMbu_main::clientsRequested, window,
+                     guarded([window] { openClients(window); }));
     QObject::connect(window, &TFMbu_main::viewerRequested, window,
                      guarded([window] { openListingDisplay(window); }));
     QObject::connect(window, &TFMbu_main::expiringLeasesRequested, window,

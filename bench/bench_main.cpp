@@ -23,13 +23,15 @@
 // registering function here and to the list below.
 void addListingSearchCases(BenchCases& cases);
 void addCodeRenameCase(BenchCases& cases);
+void addClientMatchCase(BenchCases& cases);
 void addThumbnailsCases(BenchCases& cases);
 
 namespace {
 
 BenchCases registeredCases() {
     BenchCases cases;
-    for (const auto add : {addListingSearchCases, addCodeRenameCase, addThumbnailsCases})
+    for (const auto add :
+         {addListingSearchCases, addCodeRenameCase, addClientMatchCase, addThumbnailsCases})
         add(cases);
     return cases;
 }

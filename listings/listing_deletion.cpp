@@ -1,5 +1,6 @@
 #include "listings/listing_deletion.h"
 
+#include "clients/offered_history.h"
 #include "common/store_helpers.h"
 #include "data/database.h"
 #include "data/query.h"
@@ -39,6 +40,7 @@ bool deleteListingWithPhotos(const QString& number) {
     const QStringList files = listingPhotoFiles(number);
     deletePhotoRows(number);
     deleteReminders(number);
+    deleteOfferedHistoryOfListing(number);
     // Last, so that its message comes when every other row change has gone through.
     Table listings(QStringLiteral("BUDONG.DB"));
     const bool found = deleteByKey(listings, number, true, false);

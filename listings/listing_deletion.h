@@ -6,7 +6,8 @@
 // Deletes a listing with everything that hangs on it: its row of BUDONG.DB
 // (through the delete-by-key routine, which reports the deletion or the
 // missing row), its photo rows of PICT.DB and their picture files in the
-// office's PICT folder, and its two diary reminders.
+// office's PICT folder, its two diary reminders and the history of its
+// offers to clients.
 //
 // The row changes are one transaction; the picture files are deleted only
 // after it was committed, so a failure leaves every row and every file in

@@ -1,5 +1,8 @@
 #include "listings/tfmbu_imd.h"
 
+#include "clients/client_match.h"
+#include "clients/match_settings.h"
+#include "clients/tfmbur_fit.h"
 #include "common/action_guard.h"
 #include "common/dates.h"
 #include "common/dialogs.h"
@@ -83,7 +86,7 @@ TFMbu_imd::~TFMbu_imd() {
     // The fields lose the focus while they are destroyed; nothing of the form may run then.
     for (QLineEdit* field : std::as_const(edits_))
         field->removeEventFilter(this);
-    for (QPushButton* button : {BTinp, BTmod, BTdel, BTquit, BTcode, BTpictInp}) {
+    for (QPushButton* button : {BTinp, BTmod, BTdel, BTquit, BTcode, BTpictInp, BTclients}) {
         button->removeEventFilter(this);
     }
 }
@@ -99,6 +102,7 @@ void TFMbu_imd::connectControls() {
     connect(BTquit, &QPushButton::clicked, this, [this] { close(); });
     connect(BTcode, &QPushButton::clicked, this, guarded([this] { openCodes(); }));
     connect(BTpictInp, &QPushButton::clicked, this, guarded([this] { openPhotos(); }));
+    connect(BTclients, &QPushButton::clicked, this, guarded([this] { showFittingClients(); }));
     connect(BTzip, &QPushButton::clicked, this, guarded([this] { lookUpPostalCode(); }));
     connect(CBim, &QComboBox::currentIndexChanged, this,
             guarded([this] { fillClassificationList(); }));
@@ -123,7 +127,7 @@ void TFMbu_imd::installFieldHandling() {
     FocusKeys::install(keyed, true);
     makeMemo(Memo1);
     makeMemo(Memo2);
-    for (QPushButton* button : {BTinp, BTmod, BTdel, BTquit, BTcode, BTpictInp}) {
+    for (QPushButton* button : {BTinp, BTmod, BTdel, BTquit, BTcode, BTpictInp, BTclients}) {
         button->installEventFilter(this);
     }
 }
@@ -429,6 +433,35 @@ void TFMbu_imd::saveAsNew() {
     dialogs().beep();
     dialogs().information(QStringLiteral("자료를 등록하였습니다 ...!"));
     EDname->setFocus();
+    offerWaitingClients(currentNumber_);
+}
+
+// After a new listing was saved: how many waiting clients it fits, and
+// their list when the broker wants it.
+void TFMbu_imd::offerWaitingClients(const QString& number) {
+    const std::optional<MatchListing> listing = loadMatchListing(number);
+    if (!listing) return;
+    int waiting = 0;
+    for (const FittingClient& client : clientsFittingListing(*listing, readMatchSettings())) {
+        if (isWaitingClient(client.working)) ++waiting;
+    }
+    if (waiting == 0) return;
+    if (!dialogs().askYesNo(
+            QStringLiteral("이 물건에 맞는 손님이 %1명 있습니다. 손님 목록을 볼까요 ...?").arg(waiting)))
+        return;
+    TFMbur_fit clients(this);
+    clients.setListing(*listing, listingDescription(*listing));
+    clients.exec();
+}
+
+// The clients the listing as the form shows it fits, saved or not.
+void TFMbu_imd::showFittingClients() {
+    const std::optional<ListingRecord> shown = listingFromControls();
+    if (!shown) return;
+    const MatchListing listing = matchListingOf(*shown);
+    TFMbur_fit clients(this);
+    clients.setListing(listing, listingDescription(listing));
+    clients.exec();
 }
 
 void TFMbu_imd::saveChange() {

@@ -87,6 +87,8 @@ class TFMbu_imd : public TaskForm {
     void deleteListing();
     void openPhotos();
     void openCodes();
+    void showFittingClients();
+    void offerWaitingClients(const QString& number);
 
     QLineEdit* edit(const char* name) const;
 
@@ -119,6 +121,7 @@ class TFMbu_imd : public TaskForm {
     QPushButton* BTquit = nullptr;
     QPushButton* BTcode = nullptr;
     QPushButton* BTpictInp = nullptr;
+    QPushButton* BTclients = nullptr;  // "손님?": the clients this listing fits
     QStatusBar* StatusBar1 = nullptr;
     QLabel* statusPanel0_ = nullptr;
     QLabel* statusPanel1_ = nullptr;

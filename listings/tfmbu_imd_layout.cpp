@@ -240,7 +240,7 @@ void TFMbu_imd::buildButtonColumn() {
     Panel2 = new QFrame(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFrameShape(QFrame::StyledPanel);
-    Panel2->setGeometry(kButtonColumnX, 4, kFormWidth - kButtonColumnX - 4, 6 * kButtonPitch + 10);
+    Panel2->setGeometry(kButtonColumnX, 4, kFormWidth - kButtonColumnX - 4, 7 * kButtonPitch + 10);
 
     ShapeBT = new QFrame(Panel2);
     ShapeBT->setObjectName(QStringLiteral("ShapeBT"));
@@ -263,6 +263,8 @@ void TFMbu_imd::buildButtonColumn() {
     BTcode = addColumnButton(Panel2, "BTcode", QStringLiteral("코드"),
                              QStringLiteral("각종 코드관리"), 4);
     BTpictInp = addColumnButton(Panel2, "BTpictInp", QStringLiteral("사진관리"), QString(), 5);
+    BTclients = addColumnButton(Panel2, "BTclients", QStringLiteral("손님?"),
+                                QStringLiteral("이 물건에 맞는 손님 ?"), 6);
     BTcode->setEnabled(false);
 }
 

@@ -1,5 +1,7 @@
 #include "listings/tfmbu_lst.h"
 
+#include "clients/client_match.h"
+#include "clients/tfmbur_fit.h"
 #include "common/action_guard.h"
 #include "common/clock.h"
 #include "common/dates.h"
@@ -94,6 +96,7 @@ void TFMbu_lst::connectControls() {
     connect(BTallprt, &QPushButton::clicked, this, guarded([this] { printFullReport(); }));
     connect(BTprint1, &QPushButton::clicked, this, guarded([this] { previewCardReport(); }));
     connect(BTpict, &QPushButton::clicked, this, guarded([this] { openPhotos(); }));
+    connect(BTclients, &QPushButton::clicked, this, guarded([this] { showFittingClients(); }));
     connect(BTcode, &QPushButton::clicked, this, guarded([this] { openCodes(); }));
     connect(BTgridSet, &QPushButton::clicked, this, guarded([this] { openGridSettings(); }));
     connect(BTgridSetClose, &QPushButton::clicked, this, guarded([this] { closeGridSettings(); }));
@@ -275,7 +278,8 @@ void TFMbu_lst::keepShownResult(const ListingStatement& shown, int row) {
     shownStatement_ = QRbudong.isOpen() ? shown : ListingStatement{};
     applyGridColumns();
     const int rows = QRbudong.isOpen() ? QRbudong.recordCount() : 0;
-    for (QPushButton* b : {BTmod, BTdel, BTprint, BTpreview, BTprint1, BTcontract, BTallprt, BTpict})
+    for (QPushButton* b :
+         {BTmod, BTdel, BTprint, BTpreview, BTprint1, BTcontract, BTclients, BTallprt, BTpict})
         b->setEnabled(rows > 0);
     if (row >= 0 && row < rows) moveGridRow(row);
     showSelectionCount();
@@ -286,7 +290,7 @@ void TFMbu_lst::showResult() {
     StatusCount->setText(QStringLiteral("검색대상: ") + QString::number(rows));
     applyGridColumns();
     for (QPushButton* b :
-         {BTmod, BTdel, BTprint, BTpreview, BTprint1, BTcontract, BTallprt, BTpict}) {
+         {BTmod, BTdel, BTprint, BTpreview, BTprint1, BTcontract, BTclients, BTallprt, BTpict}) {
         b->setEnabled(rows > 0);
     }
     showSelectionCount();
@@ -441,6 +445,22 @@ void TFMbu_lst::copyForFullReport() {
     // all_list.DB is replaced by the rows of the current search, in their
     // order, for the full listing report.
     batchCopy(QRbudong, QStringLiteral("all_list.DB"));
+    DBGrid1->setFocus();
+}
+
+void TFMbu_lst::showFittingClients() {
+    const QString number = selectedScancode();
+    if (number.isEmpty()) return;
+    const std::optional<MatchListing> listing = loadMatchListing(number);
+    if (!listing) {
+        dialogs().information(QStringLiteral("해당되는 자료가 존재하지 않습니다 ...!"));
+        return;
+    }
+    {
+        TFMbur_fit clients(this);
+        clients.setListing(*listing, listingDescription(*listing));
+        clients.exec();
+    }
     DBGrid1->setFocus();
 }
 

@@ -98,6 +98,7 @@ public:
     QPushButton* BTmod = nullptr;
     QPushButton* BTdel = nullptr;
     QPushButton* BTcontract = nullptr;
+    QPushButton* BTclients = nullptr;  // "손님?": the clients the selected listing fits
     QPushButton* BTprint = nullptr;
     QPushButton* BTpreview = nullptr;
     QPushButton* BTprint1 = nullptr;
@@ -153,6 +154,7 @@ private:
     void printList(bool preview);
     QString printTitle() const;
     void copyForFullReport();
+    void showFittingClients();
     void printFullReport();
     void previewCardReport();
     void openPhotos();

@@ -218,6 +218,8 @@ QWidget* TFMbu_lst::buildButtonBar() {
     BTdel = button(bar, "BTdel", QStringLiteral("삭제"));
     BTcontract = button(bar, "BTcontract", QStringLiteral("계약"),
                         QStringLiteral("선택된 물건 계약서 작성"));
+    BTclients = button(bar, "BTclients", QStringLiteral("손님?"),
+                       QStringLiteral("선택된 물건에 맞는 손님 ?"));
     BTprint = button(bar, "BTprint", QStringLiteral("List"),
                      QStringLiteral("현재 검색중인 물건 리스트 출력"));
     BTpreview = button(bar, "BTpreview", QStringLiteral("미리보기"),
@@ -229,7 +231,8 @@ QWidget* TFMbu_lst::buildButtonBar() {
     BTgridSet = button(bar, "BTgridSet", QStringLiteral("설정"));
     BTquit = button(bar, "BTquit", QStringLiteral("종 료"));
     for (QPushButton* b :
-         {BTinp, BTmod, BTdel, BTcontract, BTprint, BTpreview, BTprint1, BTallprt, BTcode}) {
+         {BTinp, BTmod, BTdel, BTcontract, BTclients, BTprint, BTpreview, BTprint1, BTallprt,
+          BTcode}) {
         row->addWidget(b);
     }
     row->addStretch(1);

@@ -22,15 +22,6 @@
 #include <memory>
 
 namespace {
-// The schema version of the newest script the program carries.
-int latestVersion() {
-    int latest = 0;
-    for (const QString& script : QDir(QStringLiteral(":/schema")).entryList(QDir::Files)) {
-        latest = std::max(latest, script.section(u'_', 0, 0).toInt());
-    }
-    return latest;
-}
-
 
 constexpr int kShortWaitMs = 200;
 
@@ -70,6 +61,11 @@ public:  // the cases below arrange files through it
     std::unique_ptr<Database> open() { return std::make_unique<Database>(directory, kShortWaitMs); }
     // A store as this program makes it, closed again.
     void makeStore() { open().reset(); }
+    // The schema version of a store this program makes: its latest.
+    int latestVersion() {
+        makeStore();
+        return read("PRAGMA user_version").toInt();
+    }
     // The first column of the first row of a statement on the file.
     QString read(const char* sql) {
         sqlite3* handle = nullptr;
@@ -101,6 +97,7 @@ public:  // the cases below arrange files through it
 };
 
 TEST_F(StoreFileTest, AFileThatIsNotThisProgramsStoreIsRefusedAndLeftAsItWas) {
+    const int latest = latestVersion();
     struct Case {
         const char* what;
         std::function<void(StoreFileTest&)> make;
@@ -145,7 +142,9 @@ TEST_F(StoreFileTest, AFileThatIsNotThisProgramsStoreIsRefusedAndLeftAsItWas) {
              t.makeStore();
              onFile(t.file, "PRAGMA journal_mode=DELETE; PRAGMA user_version = 99");
          },
-         [](const QString& path) { return storeMessages::newerVersion(path, 99, latestVersion()); }},
+         [latest](const QString& path) {
+             return storeMessages::newerVersion(path, 99, latest);
+         }},
         {"our store without its listings",
          [](StoreFileTest& t) {
              t.makeStore();
@@ -207,7 +206,7 @@ TEST_F(StoreFileTest, AnEmptyFileIsANewStoreAndAStoreFromBeforeTheMarkIsMarked) 
          },
          false, 1},
     };
-    makeStore();
+    const int latest = latestVersion();
     const QString codes = read("SELECT count(*) FROM bucode");
     const QString personCodes = read("SELECT count(*) FROM mancode");
     for (const Case& c : cases) {
@@ -220,7 +219,7 @@ TEST_F(StoreFileTest, AnEmptyFileIsANewStoreAndAStoreFromBeforeTheMarkIsMarked) 
         EXPECT_EQ(store->createdNow(), c.createdNow);
         store.reset();
         EXPECT_EQ(read("PRAGMA application_id"), mark);
-        EXPECT_EQ(read("PRAGMA user_version"), QString::number(latestVersion()));
+        EXPECT_EQ(read("PRAGMA user_version"), QString::number(latest));
         EXPECT_EQ(read("SELECT count(*) FROM bucode"), codes);
         EXPECT_EQ(read("SELECT count(*) FROM mancode"), personCodes);
         EXPECT_EQ(read("SELECT count(*) FROM budong").toInt(), c.listings);
