@@ -1,5 +1,7 @@
 #include "common/office_folder.h"
 
+#include "data/server_address.h"
+
 #include "common/private_files.h"
 
 #include <QDir>
@@ -36,6 +38,7 @@ QString OfficeFolder::aliasDirectory(const QString& alias) const {
     const QSettings ini(iniPath(), QSettings::IniFormat);
     QString entry = ini.value(aliasKey(alias)).toString().trimmed();
     if (entry.isEmpty()) entry = alias;
+    if (isServerAlias(entry)) return entry;  // a database server, not a folder
     if (entry.startsWith(QStringLiteral("~/"))) entry = QDir::homePath() + entry.mid(1);
     return QDir::cleanPath(QDir(path_).absoluteFilePath(entry));
 }
@@ -53,16 +56,6 @@ bool OfficeFolder::ensureCreated() const {
         ini.sync();
     }
     return true;
-}
-
-bool makeOwnerOnlyFolder(const QString& path) {
-    const QString clean = QDir::cleanPath(QDir(path).absolutePath());
-    if (QFileInfo(clean).isDir()) return true;
-    if (!QDir().mkpath(QFileInfo(clean).absolutePath())) return false;
-    constexpr QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner |
-                                             QFile::ExeOwner | QFile::ReadUser |
-                                             QFile::WriteUser | QFile::ExeUser;
-    return QDir().mkdir(clean, ownerOnly) || QFileInfo(clean).isDir();
 }
 
 const OfficeFolder& officeFolder() {

@@ -38,9 +38,8 @@ private:
     QString path_;
 };
 
-// Creates `path` and its missing parents. The folder itself holds the
-// office's personal data: when made here it is readable and writable by its
-// owner alone.
+// Creates `path` and its missing parents, the folder itself its owner's
+// alone (defined in common/private_files.cpp).
 bool makeOwnerOnlyFolder(const QString& path);
 
 // The office folder of the running program (set at start-up, or by a test).
