@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "app/copy_store_command.h"
 #include "backup/backup_commands.h"
 #include "legacy/legacy_import_command.h"
 #include "tools/postal_import_command.h"
@@ -89,6 +90,8 @@ const std::vector<ProgramCommand>& programCommands() {
          "puts a backup back as the office's data", &runBackupCommand},
         {"--backups", "[폴더 folder]", "백업 목록을 날짜와 크기와 함께 보입니다",
          "lists the backups with dates and sizes", &runBackupCommand},
+        {"--copy-store", "<postgresql://… 또는 폴더 folder>", "사무실 자료 전체를 다른 자료(서버 또는 폴더)로 옮깁니다",
+         "copies the office's whole store to a database server or a data folder", &runCopyStoreCommand},
     };
     return commands;
 }

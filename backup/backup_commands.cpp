@@ -5,6 +5,7 @@
 #include "backup/office_backup.h"
 #include "backup/photo_store.h"
 #include "backup/restore.h"
+#include "backup/server_dump.h"
 #include "common/clock.h"
 #include "common/office_folder.h"
 #include "common/office_store.h"
@@ -77,6 +78,12 @@ int backUp(const CommandLine& line, QTextStream& out, QTextStream& err) {
         // Without a window nobody is asked: a data folder named in
         // quarnel.ini that is missing is refused.
         const std::unique_ptr<Database> store = openOfficeStore(office, {});
+        if (store->isServer()) {
+            const QString file = dumpServerStore(*store->server(), root, appClock().now());
+            out << QStringLiteral("서버 자료를 pg_dump로 백업했습니다: ") << file << Qt::endl;
+            out << QStringLiteral("사진(PICT 폴더)은 이 백업에 들어 있지 않습니다.") << Qt::endl;
+            return BackupExit::Done;
+        }
         const BackupResult result =
             backUpOffice(office, *store, root, appClock().now(), stagePrinter(out));
         out << QStringLiteral("백업했습니다: ") << result.folder << Qt::endl;

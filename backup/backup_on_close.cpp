@@ -5,6 +5,7 @@
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/office_folder.h"
+#include "data/database.h"
 #include "data/store_copy.h"
 
 #include <QProgressDialog>
@@ -28,6 +29,9 @@ int barValue(const QString& stage, qint64 done, qint64 total) {
 }  // namespace
 
 void backUpOnClose(const OfficeFolder& office, Database& store) {
+    // A store on a database server is backed up on the server (pg_dump),
+    // not by each desk as it closes.
+    if (store.isServer()) return;
     try {
         if (!backupNeeded(office, store)) return;
     } catch (const std::exception&) {

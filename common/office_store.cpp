@@ -3,6 +3,7 @@
 #include "common/office_folder.h"
 #include "common/private_files.h"
 #include "data/database.h"
+#include "data/server_address.h"
 #include "data/store_error.h"
 #include "data/store_messages.h"
 
@@ -45,6 +46,9 @@ std::unique_ptr<Database> openOfficeStore(const OfficeFolder& folder, const AskT
             QStringLiteral("cannot create the office folder"));
     }
     const QString directory = folder.aliasDirectory();
+    // A store on a database server: no folder of its own; never a local
+    // file in its place when the server cannot be reached.
+    if (isServerAlias(directory)) return std::make_unique<Database>(directory);
     if (named && !QFileInfo::exists(directory)) {
         if (!ask) {
             throw StoreError(missingDataFolderRefusal(directory),

@@ -3,6 +3,8 @@
 #include "common/private_files.h"
 
 #include "data/query.h"
+#include "data/server_sql.h"
+#include "data/server_store.h"
 #include "data/store_error.h"
 #include "data/store_file_check.h"
 #include "data/store_messages.h"
@@ -21,9 +23,8 @@
 #include <QUuid>
 #include <QVariant>
 
-#include <algorithm>
 #include <sqlite3.h>
-
+#include <algorithm>
 
 namespace {
 std::unique_ptr<Database>& qdb3Instance() {
@@ -36,18 +37,22 @@ QString queryError(const QSqlQuery& query) {
     return error.databaseText().isEmpty() ? error.text() : error.databaseText();
 }
 
-int scriptVersion(const QString& fileName) { return fileName.section(u'_', 0, 0).toInt(); }
+int scriptVersion(const QString& fileName) {
+    return fileName.section(u'_', 0, 0).toInt();
+}
 
 // The migration scripts of the schema, in the order of their versions.
 QStringList schemaScripts() {
     QStringList scripts;
     QDirIterator it(QStringLiteral(":/schema"));
-    while (it.hasNext()) scripts.append(QFileInfo(it.next()).fileName());
+    while (it.hasNext())
+        scripts.append(QFileInfo(it.next()).fileName());
     std::sort(scripts.begin(), scripts.end(), [](const QString& a, const QString& b) {
         return scriptVersion(a) < scriptVersion(b);
     });
     if (scripts.isEmpty()) {
-        throw StoreError(QStringLiteral("자료 구조 정의가 없습니다."), QStringLiteral(":/schema is empty"));
+        throw StoreError(QStringLiteral("자료 구조 정의가 없습니다."),
+                         QStringLiteral(":/schema is empty"));
     }
     return scripts;
 }
@@ -58,7 +63,9 @@ bool isBusy(const QSqlError& error) {
 }
 }  // namespace
 
-int latestSchemaVersion() { return scriptVersion(schemaScripts().last()); }
+int latestSchemaVersion() {
+    return scriptVersion(schemaScripts().last());
+}
 
 int TableInfo::fieldIndex(const QString& fieldName) const {
     for (size_t i = 0; i < fields.size(); ++i) {
@@ -68,10 +75,17 @@ int TableInfo::fieldIndex(const QString& fieldName) const {
 }
 
 Database::Database(const QString& directory, int busyTimeoutMs)
-    : directory_(QDir::cleanPath(directory)),
-      filePath_(QDir(directory_).filePath(QString::fromLatin1(kFileName))),
-      connectionName_(QStringLiteral("qdb3-") + QUuid::createUuid().toString(QUuid::WithoutBraces)),
+    : connectionName_(QStringLiteral("qdb3-") + QUuid::createUuid().toString(QUuid::WithoutBraces)),
       busyTimeoutMs_(busyTimeoutMs) {
+    if (isServerAlias(directory)) {
+        directory_ = directory.trimmed();
+        server_ = parseServerAddress(directory);
+        openServer();
+        watchIdle();
+        return;
+    }
+    directory_ = QDir::cleanPath(directory);
+    filePath_ = QDir(directory_).filePath(QString::fromLatin1(kFileName));
     if (!makeOwnerOnlyFolder(directory_)) {
         throw StoreError(storeMessages::folderNotCreated(directory_),
                          QStringLiteral("cannot create directory"));
@@ -93,16 +107,25 @@ Database::Database(const QString& directory, int busyTimeoutMs)
         closeConnection();
         throw;
     }
+    watchIdle();
+}
+
+void Database::watchIdle() {
     if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
         idleRelease_ = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
                                         [this] { releaseReaders(); });
     }
 }
 
+QString Database::shownLocation() const {
+    return server_ ? server_->shown() : filePath_;
+}
+
 Database::~Database() {
     QObject::disconnect(idleRelease_);
     const std::vector<Query*> readers = readers_;
-    for (Query* query : readers) query->close();
+    for (Query* query : readers)
+        query->close();
     readers_.clear();
     tableInfo_.clear();
     closeConnection();
@@ -127,25 +150,39 @@ void Database::closeConnection() noexcept {
 
 Database& Database::qdb3() {
     auto& instance = qdb3Instance();
-    if (!instance) throw StoreError(QStringLiteral("별칭 qdb3의 자료가 열려 있지 않습니다."), QStringLiteral("alias qdb3 is not open"));
+    if (!instance)
+        throw StoreError(QStringLiteral("별칭 qdb3의 자료가 열려 있지 않습니다."),
+                         QStringLiteral("alias qdb3 is not open"));
     return *instance;
 }
 
-void Database::addReader(Query* query) { readers_.push_back(query); }
-
-void Database::removeReader(Query* query) { std::erase(readers_, query); }
-
-void Database::releaseReaders() {
-    for (Query* query : readers_) query->release();
+void Database::addReader(Query* query) {
+    readers_.push_back(query);
 }
 
-bool Database::isOpen() { return qdb3Instance() != nullptr; }
+void Database::removeReader(Query* query) {
+    std::erase(readers_, query);
+}
 
-void Database::setQdb3(std::unique_ptr<Database> database) { qdb3Instance() = std::move(database); }
+void Database::releaseReaders() {
+    for (Query* query : readers_)
+        query->release();
+}
 
-void Database::closeQdb3() { qdb3Instance().reset(); }
+bool Database::isOpen() {
+    return qdb3Instance() != nullptr;
+}
+
+void Database::setQdb3(std::unique_ptr<Database> database) {
+    qdb3Instance() = std::move(database);
+}
+
+void Database::closeQdb3() {
+    qdb3Instance().reset();
+}
 
 sqlite3* Database::handle() const {
+    if (server_) return nullptr;
     const QVariant v = db_.driver()->handle();
     if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0) return nullptr;
     return *static_cast<sqlite3* const*>(v.data());
@@ -196,6 +233,7 @@ void Database::configureConnection() {
 }
 
 int Database::schemaVersion() const {
+    if (server_) return serverSchemaVersion();
     QSqlQuery query(db_);
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) return 0;
     return query.value(0).toInt();
@@ -203,9 +241,14 @@ int Database::schemaVersion() const {
 
 void Database::migrate(const StoreFileContent& content) {
     switch (content.kind) {
-        case StoreFileContent::Kind::Empty: createStore(); break;
-        case StoreFileContent::Kind::Unmarked: markStore(); break;
-        case StoreFileContent::Kind::Marked: break;
+        case StoreFileContent::Kind::Empty:
+            createStore();
+            break;
+        case StoreFileContent::Kind::Unmarked:
+            markStore();
+            break;
+        case StoreFileContent::Kind::Marked:
+            break;
     }
     const int current = schemaVersion();
     for (const QString& script : schemaScripts()) {
@@ -223,7 +266,8 @@ void Database::migrate(const StoreFileContent& content) {
 // nothing, so that a first start cut short leaves a file that is still new.
 void Database::createStore() {
     Transaction transaction(*this);
-    for (const QString& script : schemaScripts()) runScript(QStringLiteral(":/schema/") + script);
+    for (const QString& script : schemaScripts())
+        runScript(QStringLiteral(":/schema/") + script);
     runScript(QStringLiteral(":/seed/seed.sql"));
     execute(QStringLiteral("PRAGMA user_version = %1").arg(latestSchemaVersion()));
     execute(QStringLiteral("PRAGMA application_id = %1").arg(kStoreApplicationId));
@@ -249,24 +293,83 @@ void Database::markStore() {
 void Database::runScript(const QString& resourcePath) {
     QFile file(resourcePath);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw StoreError(QStringLiteral("자료 구조 파일을 읽을 수 없습니다: ") + resourcePath, file.errorString());
+        throw StoreError(QStringLiteral("자료 구조 파일을 읽을 수 없습니다: ") + resourcePath,
+                         file.errorString());
     }
-    for (const QString& statement : splitSqlScript(QString::fromUtf8(file.readAll()))) execute(statement);
+    for (const QString& statement : splitSqlScript(QString::fromUtf8(file.readAll())))
+        execute(statement);
 }
 
 void Database::execute(const QString& sql, const QVariantList& parameters) {
-    QSqlQuery query(db_);
-    if (!query.prepare(sql)) throw StoreError(QStringLiteral("자료 처리 명령이 잘못되었습니다."), queryError(query));
-    for (int i = 0; i < parameters.size(); ++i) query.bindValue(i, parameters[i]);
-    if (!query.exec()) {
-        if (isBusy(query.lastError())) {
-            throw StoreBusyError(storeMessages::busyWriting(busyTimeoutMs_), queryError(query));
-        }
-        throw StoreError(QStringLiteral("자료를 처리할 수 없습니다."), queryError(query));
+    if (!server_ || transactionDepth_ == 0) {
+        executeStatement(sql, parameters);
+        return;
     }
+    // On the server a failed statement spoils the whole transaction; inside
+    // one it runs in a savepoint of its own, so that a caller may go on after
+    // its failure as it can with SQLite.
+    executeStatement(QStringLiteral("SAVEPOINT quarnel_statement"), {});
+    try {
+        executeStatement(sql, parameters);
+    } catch (...) {
+        try {
+            executeStatement(QStringLiteral("ROLLBACK TO SAVEPOINT quarnel_statement"), {});
+            executeStatement(QStringLiteral("RELEASE SAVEPOINT quarnel_statement"), {});
+        } catch (...) {
+            // The connection itself is gone; the first error tells why.
+        }
+        throw;
+    }
+    executeStatement(QStringLiteral("RELEASE SAVEPOINT quarnel_statement"), {});
+}
+
+void Database::executeStatement(const QString& sql, const QVariantList& parameters) {
+    QSqlQuery query(db_);
+    if (server_ && parameters.isEmpty()) {
+        // The server prepares only queries and changes of rows; the rest
+        // (table definitions, savepoints, settings) runs as it stands.
+        if (!query.exec(serverSql(sql)))
+            throwFailure(QStringLiteral("자료를 처리할 수 없습니다."), query);
+        return;
+    }
+    if (!query.prepare(server_ ? serverSql(sql) : sql)) {
+        throwFailure(QStringLiteral("자료 처리 명령이 잘못되었습니다."), query);
+    }
+    for (int i = 0; i < parameters.size(); ++i)
+        query.bindValue(i, parameters[i]);
+    if (!query.exec()) throwFailure(QStringLiteral("자료를 처리할 수 없습니다."), query);
+}
+
+void Database::throwFailure(const QString& context, const QSqlQuery& query) const {
+    const QSqlError error = query.lastError();
+    if (server_) {
+        if (!db_.isOpen() || error.type() == QSqlError::ConnectionError ||
+            isConnectionLost(error)) {
+            const QString text = queryError(query);
+            // What was under way is lost with the connection. Outside an
+            // action a new one is made at once, so that the user's retry can
+            // succeed; inside one, the next action's start makes it, so that
+            // nothing of this one is written without the rest.
+            if (transactionDepth_ == 0) {
+                db_.close();
+                db_.open();
+            }
+            throw StoreError(serverMessages::lost(server_->shown()), text);
+        }
+        if (isServerBusy(error))
+            throw StoreBusyError(serverMessages::busyWriting(busyTimeoutMs_), queryError(query));
+        throw StoreError(context, queryError(query));
+    }
+    if (isBusy(error))
+        throw StoreBusyError(storeMessages::busyWriting(busyTimeoutMs_), queryError(query));
+    throw StoreError(context, queryError(query));
 }
 
 void Database::beginWrite() {
+    if (server_) {
+        beginServerWrite();
+        return;
+    }
     sqlite3* raw = handle();
     int result = sqlite3_exec(raw, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (result != SQLITE_OK && sqlite3_extended_errcode(raw) == SQLITE_BUSY_SNAPSHOT) {
@@ -284,6 +387,12 @@ void Database::beginWrite() {
 }
 
 void Database::commitWrite() {
+    if (server_) {
+        QSqlQuery query(db_);
+        if (!query.exec(QStringLiteral("COMMIT")))
+            throwFailure(QStringLiteral("자료를 저장할 수 없습니다."), query);
+        return;
+    }
     sqlite3* raw = handle();
     if (sqlite3_exec(raw, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
         throw StoreError(QStringLiteral("자료를 저장할 수 없습니다."),
@@ -294,6 +403,11 @@ void Database::commitWrite() {
 void Database::rollbackWrite() noexcept {
     // Queries that still read would otherwise be cut short by the rollback.
     releaseReaders();
+    if (server_) {
+        QSqlQuery query(db_);
+        query.exec(QStringLiteral("ROLLBACK"));
+        return;
+    }
     sqlite3* raw = handle();
     if (raw && !sqlite3_get_autocommit(raw)) {
         sqlite3_exec(raw, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -301,6 +415,7 @@ void Database::rollbackWrite() noexcept {
 }
 
 bool Database::hasTable(const QString& spelling) const {
+    if (server_) return serverTableNames().contains(canonicalTableName(spelling));
     QSqlQuery query(db_);
     query.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name=?"));
     query.bindValue(0, canonicalTableName(spelling));
@@ -308,11 +423,18 @@ bool Database::hasTable(const QString& spelling) const {
 }
 
 QStringList Database::tableNames() const {
+    if (server_) {
+        QStringList names = serverTableNames();
+        names.removeOne(QString::fromLatin1(kServerMarkTable));
+        return names;
+    }
     QStringList names;
     QSqlQuery query(db_);
-    query.exec(QStringLiteral(
-        "SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite_%' ORDER BY name"));
-    while (query.next()) names.append(query.value(0).toString());
+    query.exec(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE "
+                       "'sqlite_%' ORDER BY name"));
+    while (query.next())
+        names.append(query.value(0).toString());
     return names;
 }
 
@@ -324,6 +446,7 @@ const TableInfo& Database::tableInfo(const QString& spelling) {
         throw StoreError(QStringLiteral("테이블을 찾을 수 없습니다: ") + spelling,
                          QStringLiteral("no such table: ") + name);
     }
+    if (server_) return serverTableInfo(name);
     TableInfo info;
     info.name = name;
     QSqlQuery columns(db_);
@@ -336,24 +459,29 @@ const TableInfo& Database::tableInfo(const QString& spelling) {
         if (pk > 0) keyParts.append({pk, field});
     }
     std::sort(keyParts.begin(), keyParts.end());
-    for (const auto& part : keyParts) info.primaryKey.append(part.second);
+    for (const auto& part : keyParts)
+        info.primaryKey.append(part.second);
 
     QSqlQuery indexes(db_);
     indexes.exec(QStringLiteral("PRAGMA index_list(\"%1\")").arg(name));
     QStringList indexNames;
-    while (indexes.next()) indexNames.append(indexes.value(1).toString());
+    while (indexes.next())
+        indexNames.append(indexes.value(1).toString());
     for (const QString& index : indexNames) {
         if (index.startsWith(QLatin1String("sqlite_autoindex"))) continue;
         QSqlQuery parts(db_);
         parts.exec(QStringLiteral("PRAGMA index_info(\"%1\")").arg(index));
         QStringList fields;
-        while (parts.next()) fields.append(parts.value(2).toString());
+        while (parts.next())
+            fields.append(parts.value(2).toString());
         info.indexes.insert(index.toLower(), fields);
     }
     return *tableInfo_.insert(name, info);
 }
 
-void Database::forgetTableInfo(const QString& spelling) { tableInfo_.remove(canonicalTableName(spelling)); }
+void Database::forgetTableInfo(const QString& spelling) {
+    tableInfo_.remove(canonicalTableName(spelling));
+}
 
 QStringList splitSqlScript(const QString& script) {
     QStringList statements;
@@ -362,7 +490,8 @@ QStringList splitSqlScript(const QString& script) {
     for (qsizetype i = 0; i < script.size(); ++i) {
         const QChar c = script[i];
         if (quote.isNull() && c == u'-' && i + 1 < script.size() && script[i + 1] == u'-') {
-            while (i < script.size() && script[i] != u'\n') ++i;
+            while (i < script.size() && script[i] != u'\n')
+                ++i;
             current += u'\n';
             continue;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/field_def.h"
+#include "data/server_address.h"
 
 #include <QHash>
 #include <QMetaObject>
@@ -10,11 +11,13 @@
 #include <QVariantList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct sqlite3;
 struct StoreFileContent;
 class Query;
+class QSqlQuery;
 
 // What the store knows of one table: its fields in order, its primary key and
 // its named secondary indexes.
@@ -28,20 +31,23 @@ struct TableInfo {
 };
 
 // The connection behind the alias qdb3: one SQLite file in the alias
-// directory. Opening it first reads what the file holds and refuses, with a
-// message naming the file and changing nothing, a file that is not this
-// program's store, is damaged, is locked by another program or cannot be
-// written. A new or empty file gets every table of the catalogue and the
-// starting data in one transaction; an older store is brought up to the
-// current schema version.
+// directory, or a database on a server when the alias names one
+// (postgresql://…; see ServerAddress). On a server the same mark of
+// ownership, schema versions and starting data live in the database; a
+// database holding tables but not the mark is refused untouched. Opening it first reads what the
+// file holds and refuses, with a message naming the file and changing nothing, a file that is not
+// this program's store, is damaged, is locked by another program or cannot be written. A new or
+// empty file gets every table of the catalogue and the starting data in one transaction; an older
+// store is brought up to the current schema version.
 class Database {
 public:
     static constexpr const char* kFileName = "quarnel.sqlite3";
     // How long a write waits for another program's write to end.
     static constexpr int kBusyTimeoutMs = 5000;
 
-    // Opens (creating when needed) the database in `directory`; throws
-    // StoreError when it cannot or must not be used.
+    // Opens (creating when needed) the database in `directory`, or on the
+    // server `directory` names; throws StoreError when it cannot or must not
+    // be used.
     explicit Database(const QString& directory, int busyTimeoutMs = kBusyTimeoutMs);
     ~Database();
     Database(const Database&) = delete;
@@ -55,7 +61,15 @@ public:
     static void closeQdb3();
 
     QSqlDatabase& connection() { return db_; }
+    // SQLite's own connection; null for a store on a server.
     sqlite3* handle() const;
+    bool isServer() const { return server_.has_value(); }
+    // The server of a store on one.
+    const std::optional<ServerAddress>& server() const { return server_; }
+    // Where the store is, as shown to the user: the file or the server.
+    QString shownLocation() const;
+    // The folder of the store file; for a store on a server, the alias value
+    // naming the server.
     const QString& directory() const { return directory_; }
     const QString& filePath() const { return filePath_; }
     int schemaVersion() const;
@@ -68,8 +82,15 @@ public:
     // Forgets cached table descriptions (after a table was created anew).
     void forgetTableInfo(const QString& spelling);
 
-    // Runs a statement of SQLite's own dialect with positional parameters.
+    // Runs a statement of SQLite's own dialect with positional parameters
+    // (on a server turned into the server's by serverSql()).
     void execute(const QString& sql, const QVariantList& parameters = {});
+    // The error of a failed statement as a StoreError (StoreBusyError when
+    // another desk or program held what it needed).
+    [[noreturn]] void throwFailure(const QString& context, const QSqlQuery& query) const;
+    // Runs a statement that steers the open transaction (a savepoint, its
+    // release or rollback) as it stands.
+    void steer(const QString& sql) { executeStatement(sql, {}); }
 
     // The outermost transaction of a user action, used by Transaction: it
     // begins as a write, waiting the busy time-out for another program's
@@ -90,6 +111,17 @@ public:
     void releaseReaders();
 
 private:
+    void executeStatement(const QString& sql, const QVariantList& parameters);
+    void openServer();
+    void openServerStore();
+    void createServerStore();
+    void migrateServer(int current);
+    void writeServerMark(int version);
+    int serverSchemaVersion() const;
+    void beginServerWrite();
+    const TableInfo& serverTableInfo(const QString& name);
+    QStringList serverTableNames() const;
+    void watchIdle();
     void openConnection();
     void closeConnection() noexcept;
     void openStore();
@@ -102,9 +134,10 @@ private:
 
     QString directory_;
     QString filePath_;
+    std::optional<ServerAddress> server_;
     QString connectionName_;
     int busyTimeoutMs_;
-    QSqlDatabase db_;
+    mutable QSqlDatabase db_;  // opened again after a server connection was lost
     bool createdNow_ = false;
     int transactionDepth_ = 0;
     QHash<QString, TableInfo> tableInfo_;

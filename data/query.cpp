@@ -1,9 +1,13 @@
 #include "data/query.h"
 
 #include "data/database.h"
+#include "data/server_sql.h"
 #include "data/store_error.h"
 #include "data/transaction.h"
 
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -11,11 +15,45 @@
 #include <utility>
 
 namespace {
-QString prepareContext() { return QStringLiteral("자료 검색 명령을 처리할 수 없습니다."); }
-QString readContext() { return QStringLiteral("자료를 읽을 수 없습니다."); }
+QString prepareContext() {
+    return QStringLiteral("자료 검색 명령을 처리할 수 없습니다.");
+}
+QString readContext() {
+    return QStringLiteral("자료를 읽을 수 없습니다.");
+}
 
 // Rows read beyond the one asked for when a released statement runs again.
 constexpr int kRowsReadAfterRelease = 200;
+// Rows of the first screen read from a server; each later read takes as
+// many rows as were read before it, so a long walk runs few statements.
+constexpr int kServerFirstRows = 200;
+
+// Whether the statement ends with its own LIMIT (outside parentheses and
+// quotes).
+bool hasClosingLimit(const QString& sql) {
+    int depth = 0;
+    QChar quote;
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar c = sql[i];
+        if (!quote.isNull()) {
+            if (c == quote) quote = QChar();
+            continue;
+        }
+        if (c == u'\'' || c == u'"') {
+            quote = c;
+        } else if (c == u'(') {
+            ++depth;
+        } else if (c == u')') {
+            --depth;
+        } else if (depth == 0 &&
+                   (sql.mid(i, 5).compare(QLatin1StringView("limit"), Qt::CaseInsensitive) == 0) &&
+                   (i == 0 || !sql[i - 1].isLetterOrNumber()) &&
+                   (i + 5 >= sql.size() || !sql[i + 5].isLetterOrNumber())) {
+            return true;
+        }
+    }
+    return false;
+}
 
 bool isWordAt(const QString& sql, qsizetype at, QLatin1StringView word) {
     if (at > 0 && (sql[at - 1].isLetterOrNumber() || sql[at - 1] == u'_')) return false;
@@ -46,7 +84,8 @@ QString withoutClosingOrderBy(const QString& sql) {
             --depth;
         } else if (depth == 0 && isWordAt(sql, i, QLatin1StringView("order"))) {
             qsizetype by = i + 5;
-            while (by < sql.size() && sql[by].isSpace()) ++by;
+            while (by < sql.size() && sql[by].isSpace())
+                ++by;
             if (isWordAt(sql, by, QLatin1StringView("by"))) orderAt = i;
         } else if (depth == 0 && orderAt >= 0 &&
                    (isWordAt(sql, i, QLatin1StringView("limit")) ||
@@ -68,36 +107,63 @@ bool sameName(const QString& a, const QString& b) {
 FieldType typeOfValue(const QVariant& value) {
     switch (value.typeId()) {
         case QMetaType::LongLong:
-        case QMetaType::Int: return FieldType::Integer;
-        case QMetaType::Double: return FieldType::Float;
-        case QMetaType::QString: return FieldType::Text;
-        default: return FieldType::Unknown;
+        case QMetaType::Int:
+            return FieldType::Integer;
+        case QMetaType::Double:
+            return FieldType::Float;
+        case QMetaType::QString:
+            return FieldType::Text;
+        default:
+            return FieldType::Unknown;
     }
 }
 }  // namespace
 
 Query::Query(Database* database) : database_(database) {}
 
-Query::~Query() { close(); }
+Query::~Query() {
+    close();
+}
 
-Database& Query::database() const { return database_ ? *database_ : Database::qdb3(); }
+Database& Query::database() const {
+    return database_ ? *database_ : Database::qdb3();
+}
 
 void Query::clear() {
     close();
     lines_.clear();
 }
 
-void Query::add(const QString& line) { lines_.append(line); }
+void Query::add(const QString& line) {
+    lines_.append(line);
+}
 
-void Query::setParam(const QString& name, const QVariant& value) { params_.insert(name.toLower(), value); }
+void Query::setParam(const QString& name, const QVariant& value) {
+    params_.insert(name.toLower(), value);
+}
 
-QVariant Query::param(const QString& name) const { return params_.value(name.toLower()); }
+QVariant Query::param(const QString& name) const {
+    return params_.value(name.toLower());
+}
 
 void Query::setPersistentFields(std::vector<FieldDef> fields) {
     persistent_ = std::move(fields);
     for (FieldDef& field : persistent_) {
         if (field.displayLabel.isEmpty()) field.displayLabel = field.name;
     }
+}
+
+QVariantList Query::boundValues(const TranslatedSql& sql) const {
+    QVariantList values;
+    for (const QString& name : sql.parameters) {
+        const auto value = params_.constFind(name.toLower());
+        if (value == params_.constEnd()) {
+            throw StoreError(QStringLiteral("검색 조건의 값이 없습니다: :") + name,
+                             QStringLiteral("parameter not set: ") + name);
+        }
+        values.append(*value);
+    }
+    return values;
 }
 
 SqliteStatement Query::prepared(Database& database, const TranslatedSql& sql) const {
@@ -117,9 +183,14 @@ void Query::open() {
     close();
     Database& database = this->database();
     const TranslatedSql sql = translated();
+    if (database.isServer()) {
+        openOnServer(database, sql);
+        return;
+    }
     SqliteStatement statement = prepared(database, sql);
     if (statement.columnCount() == 0) {
-        throw StoreError(QStringLiteral("자료를 돌려주지 않는 명령입니다."), QStringLiteral("not a select statement"));
+        throw StoreError(QStringLiteral("자료를 돌려주지 않는 명령입니다."),
+                         QStringLiteral("not a select statement"));
     }
     statement_ = std::move(statement);
     reading_ = &database;
@@ -137,6 +208,9 @@ void Query::open() {
 
 void Query::close() {
     statement_.finalize();
+    onServer_ = serverDone_ = serverLimited_ = false;
+    hidden_.clear();
+    exact_.clear();
     released_ = false;
     if (reading_) std::exchange(reading_, nullptr)->removeReader(this);
     open_ = false;
@@ -159,6 +233,22 @@ int Query::exec() {
     close();
     Database& database = this->database();
     StatementTransaction transaction(database);
+    if (database.isServer()) {
+        const TranslatedSql sql = translated();
+        QSqlQuery query(database.connection());
+        const QVariantList values = boundValues(sql);
+        // The server prepares only queries and changes of rows.
+        const bool done = values.isEmpty() ? query.exec(serverSql(sql.sql))
+                                           : query.prepare(serverSql(sql.sql)) && [&] {
+                                                 for (const QVariant& value : values)
+                                                     query.addBindValue(value);
+                                                 return query.exec();
+                                             }();
+        if (!done) database.throwFailure(QStringLiteral("자료를 처리할 수 없습니다."), query);
+        const int changed = query.numRowsAffected();
+        transaction.commit();
+        return changed;
+    }
     SqliteStatement statement = prepared(database, translated());
     statement.run(QStringLiteral("자료를 처리할 수 없습니다."));
     const int changed = statement.changes();
@@ -188,10 +278,14 @@ std::vector<FieldDef> Query::readColumns() {
 }
 
 void Query::buildFields() {
-    std::vector<FieldDef> columns = readColumns();
+    std::vector<FieldDef> columns = onServer_ ? std::move(resultFields_) : readColumns();
+    resultFields_.clear();
     if (persistent_.empty()) {
-        for (size_t i = 0; i < columns.size(); ++i) columns_.push_back(static_cast<int>(i));
-        resultFields_ = std::move(columns);
+        for (size_t i = 0; i < columns.size(); ++i) {
+            if (i < hidden_.size() && hidden_[i]) continue;
+            columns_.push_back(static_cast<int>(i));
+            resultFields_.push_back(columns[i]);
+        }
         return;
     }
     for (FieldDef& field : persistent_) {
@@ -222,7 +316,9 @@ int Query::lastColumnNamed(const QString& name) const {
     return -1;
 }
 
-const std::vector<FieldDef>& Query::fields() const { return persistent_.empty() ? resultFields_ : persistent_; }
+const std::vector<FieldDef>& Query::fields() const {
+    return persistent_.empty() ? resultFields_ : persistent_;
+}
 
 int Query::fieldIndex(const QString& name) const {
     const auto& list = fields();
@@ -235,7 +331,8 @@ int Query::fieldIndex(const QString& name) const {
 FieldDef& Query::field(const QString& name) {
     const int index = fieldIndex(name);
     if (index < 0) {
-        throw StoreError(QStringLiteral("항목을 찾을 수 없습니다: ") + name, QStringLiteral("field not found: ") + name);
+        throw StoreError(QStringLiteral("항목을 찾을 수 없습니다: ") + name,
+                         QStringLiteral("field not found: ") + name);
     }
     return field(index);
 }
@@ -247,13 +344,30 @@ FieldDef& Query::field(int index) {
 
 int Query::recordCount() {
     if (!open_) return 0;
-    if (!count_) count_ = statement_ ? countRows() : rows_.rowCount();
+    const bool allRead = onServer_ ? serverDone_ : !statement_;
+    if (!count_) count_ = allRead ? rows_.rowCount() : countRows();
     return *count_;
 }
 
 int Query::countRows() const {
+    if (onServer_) {
+        QSqlQuery counter(reading_->connection());
+        counter.setForwardOnly(true);
+        const QString text = QStringLiteral("SELECT count(*) FROM (") +
+                             serverSql(withoutClosingOrderBy(openSql_.sql)) +
+                             QStringLiteral("\n) AS quarnel_counted");
+        if (!counter.prepare(text))
+            reading_->throwFailure(QStringLiteral("자료의 수를 셀 수 없습니다."), counter);
+        for (const QVariant& value : boundValues(openSql_))
+            counter.addBindValue(value);
+        if (!counter.exec() || !counter.next()) {
+            reading_->throwFailure(QStringLiteral("자료의 수를 셀 수 없습니다."), counter);
+        }
+        return counter.value(0).toInt();
+    }
     TranslatedSql sql = openSql_;
-    sql.sql = QStringLiteral("SELECT count(*) FROM (") + withoutClosingOrderBy(sql.sql) + QStringLiteral("\n)");
+    sql.sql = QStringLiteral("SELECT count(*) FROM (") + withoutClosingOrderBy(sql.sql) +
+              QStringLiteral("\n)");
     SqliteStatement counter = prepared(*reading_, sql);
     if (counter.step() != SqliteStatement::Step::Row) {
         throw StoreError(QStringLiteral("자료의 수를 셀 수 없습니다."), counter.errorText());
@@ -261,17 +375,23 @@ int Query::countRows() const {
     return counter.value(0).toInt();
 }
 
-bool Query::isEmpty() { return !open_ || !fetch(0); }
+bool Query::isEmpty() {
+    return !open_ || !fetch(0);
+}
 
 // Steps the statement once, keeping the row's values. At the end of the
 // result the statement is finalized, so that it no longer holds the tables
 // it read (the store refuses to drop a table while a statement reads it).
 bool Query::readRow() {
+    if (onServer_) return readServerRows();
     if (!statement_) return false;
     if (released_ && !skipRowsRead()) return false;
     switch (statement_.step()) {
-        case SqliteStatement::Step::Row: break;
-        case SqliteStatement::Step::Done: statement_.finalize(); return false;
+        case SqliteStatement::Step::Row:
+            break;
+        case SqliteStatement::Step::Done:
+            statement_.finalize();
+            return false;
         case SqliteStatement::Step::Failed: {
             const QString text = statement_.errorText();
             statement_.finalize();
@@ -288,8 +408,11 @@ bool Query::skipRowsRead() {
     released_ = false;
     for (int row = 0; row < rows_.rowCount(); ++row) {
         switch (statement_.step()) {
-            case SqliteStatement::Step::Row: break;
-            case SqliteStatement::Step::Done: statement_.finalize(); return false;
+            case SqliteStatement::Step::Row:
+                break;
+            case SqliteStatement::Step::Done:
+                statement_.finalize();
+                return false;
             case SqliteStatement::Step::Failed: {
                 const QString text = statement_.errorText();
                 statement_.finalize();
@@ -318,7 +441,9 @@ bool Query::fetch(int row) {
     return row < rows_.rowCount();
 }
 
-void Query::readAll() { fetch(std::numeric_limits<int>::max()); }
+void Query::readAll() {
+    fetch(std::numeric_limits<int>::max());
+}
 
 void Query::first() {
     bof_ = true;
@@ -391,8 +516,10 @@ QVariant Query::value(const QString& name) {
     if (index < 0) {
         // A column of the select list that is not a persistent field.
         const int column = firstColumnNamed(name);
-        if (column >= 0 && position_ >= 0 && fetch(position_)) return rows_.value(position_, column);
-        throw StoreError(QStringLiteral("항목을 찾을 수 없습니다: ") + name, QStringLiteral("field not found: ") + name);
+        if (column >= 0 && position_ >= 0 && fetch(position_))
+            return rows_.value(position_, column);
+        throw StoreError(QStringLiteral("항목을 찾을 수 없습니다: ") + name,
+                         QStringLiteral("field not found: ") + name);
     }
     return value(index);
 }
@@ -406,4 +533,100 @@ QVariant Query::valueAt(int row, int fieldIndex) {
 bool Query::isNull(const QString& name) {
     const QVariant v = value(name);
     return v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isEmpty());
+}
+
+void Query::openOnServer(Database& database, const TranslatedSql& sql) {
+    reading_ = &database;
+    database.addReader(this);
+    openSql_ = sql;
+    onServer_ = true;
+    serverLimited_ = hasClosingLimit(sql.sql);
+    open_ = true;
+    try {
+        QSqlQuery query(database.connection());
+        query.setForwardOnly(true);
+        const QString text =
+            serverSql(sql.sql) +
+            (serverLimited_ ? QString() : QStringLiteral("\nLIMIT %1").arg(kServerFirstRows));
+        if (!query.prepare(text)) database.throwFailure(prepareContext(), query);
+        for (const QVariant& value : boundValues(sql))
+            query.addBindValue(value);
+        if (!query.exec()) database.throwFailure(prepareContext(), query);
+        if (!query.isSelect()) {
+            throw StoreError(QStringLiteral("자료를 돌려주지 않는 명령입니다."),
+                             QStringLiteral("not a select statement"));
+        }
+        resultFields_ = serverColumns(query.record());
+        rows_.reset(static_cast<int>(columnNames_.size()));
+        while (query.next())
+            rows_.appendRow(query, exact_);
+        serverDone_ = serverLimited_ || rows_.rowCount() < kServerFirstRows;
+        // Columns without a declared type take the type of their first value.
+        for (size_t i = 0; i < resultFields_.size() && rows_.rowCount() > 0; ++i) {
+            if (resultFields_[i].type != FieldType::Unknown) continue;
+            resultFields_[i].type = typeOfValue(rows_.value(0, static_cast<int>(i)));
+            resultFields_[i].displayWidth = defaultDisplayWidth(resultFields_[i]);
+        }
+        buildFields();
+    } catch (...) {
+        close();
+        throw;
+    }
+    first();
+}
+
+// The result's columns as the store's declared types would name them. The
+// server's hidden row number is not a field unless the statement asks for it
+// by name.
+std::vector<FieldDef> Query::serverColumns(const QSqlRecord& record) {
+    const bool rowidAsked =
+        openSql_.sql.contains(QLatin1StringView(kServerRowid), Qt::CaseInsensitive);
+    std::vector<FieldDef> columns;
+    for (int i = 0; i < record.count(); ++i) {
+        const QSqlField field = record.field(i);
+        columnNames_.append(field.name());
+        hidden_.push_back(!rowidAsked && field.name() == QLatin1StringView(kServerRowid));
+        // The server's exact numbers (its type 1700): sums and averages,
+        // typed by their first value as SQLite's untyped columns are.
+        constexpr int kExactNumber = 1700;
+        exact_.push_back(field.typeID() == kExactNumber);
+        QString declared;
+        switch (field.metaType().id()) {
+            case QMetaType::LongLong:
+            case QMetaType::Int:
+            case QMetaType::Bool:
+                declared = QStringLiteral("INTEGER");
+                break;
+            case QMetaType::Double:
+                if (!exact_.back()) declared = QStringLiteral("DOUBLE");
+                break;
+            case QMetaType::QString:
+                declared = field.length() > 0 ? QStringLiteral("VARCHAR(%1)").arg(field.length())
+                                              : QStringLiteral("TEXT");
+                break;
+            default:
+                break;
+        }
+        columns.push_back(fieldFromDeclaredType(field.name(), declared));
+    }
+    return columns;
+}
+
+// Reads the next rows of the server's result: as many as were read so far.
+bool Query::readServerRows() {
+    if (serverDone_) return false;
+    const int before = rows_.rowCount();
+    const int wanted = std::max(before, kServerFirstRows);
+    QSqlQuery query(reading_->connection());
+    query.setForwardOnly(true);
+    const QString text =
+        serverSql(openSql_.sql) + QStringLiteral("\nLIMIT %1 OFFSET %2").arg(wanted).arg(before);
+    if (!query.prepare(text)) reading_->throwFailure(readContext(), query);
+    for (const QVariant& value : boundValues(openSql_))
+        query.addBindValue(value);
+    if (!query.exec()) reading_->throwFailure(readContext(), query);
+    while (query.next())
+        rows_.appendRow(query, exact_);
+    serverDone_ = rows_.rowCount() - before < wanted;
+    return rows_.rowCount() > before;
 }

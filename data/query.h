@@ -13,6 +13,7 @@
 #include <vector>
 
 class Database;
+class QSqlRecord;
 
 // A statement of the local SQL dialect, kept as lines of text with named
 // parameters, and the rows of its result. Rows are read from the store as
@@ -89,6 +90,13 @@ public:
 
 private:
     SqliteStatement prepared(Database& database, const TranslatedSql& sql) const;
+    // The store on a database server: the rows are read a screen at a time,
+    // each screen by a statement of its own, so no read holds the server
+    // between screens.
+    QVariantList boundValues(const TranslatedSql& sql) const;
+    void openOnServer(Database& database, const TranslatedSql& sql);
+    bool readServerRows();
+    std::vector<FieldDef> serverColumns(const QSqlRecord& record);
     std::vector<FieldDef> readColumns();
     void buildFields();
     int firstColumnNamed(const QString& name) const;  // -1 when missing
@@ -106,12 +114,17 @@ private:
     QHash<QString, QVariant> params_;
     std::vector<FieldDef> persistent_;
     std::vector<FieldDef> resultFields_;
-    std::vector<int> columns_;  // result column of each field
-    SqliteStatement statement_;  // null once every row was read
-    bool released_ = false;      // statement_ put back before its first row
-    QStringList columnNames_;    // of the result
-    RowCache rows_;              // the rows read so far
-    TranslatedSql openSql_;  // the statement of the open result, counted by recordCount()
+    std::vector<int> columns_;    // result column of each field
+    SqliteStatement statement_;   // null once every row was read
+    bool released_ = false;       // statement_ put back before its first row
+    QStringList columnNames_;     // of the result
+    RowCache rows_;               // the rows read so far
+    TranslatedSql openSql_;       // the statement of the open result, counted by recordCount()
+    bool onServer_ = false;       // the rows come from a database server
+    bool serverDone_ = false;     // every row of the server's result was read
+    bool serverLimited_ = false;  // the statement has its own LIMIT: read at once
+    std::vector<bool> hidden_;    // result columns not shown as fields (the server's rowid)
+    std::vector<bool> exact_;     // result columns of the server's exact numbers
     bool open_ = false;
     std::optional<int> count_;
     int position_ = -1;

@@ -4,6 +4,7 @@
 #include "data/store_error.h"
 
 #include <QByteArray>
+#include <QSqlQuery>
 #include <QString>
 
 #include <sqlite3.h>
@@ -150,4 +151,95 @@ QVariant RowCache::value(int row, int column) const {
         default:
             return QVariant(QMetaType::fromType<QString>());
     }
+}
+
+namespace {
+QVariant numberOf(const QString& text) {
+    bool whole = false;
+    const qlonglong number = text.toLongLong(&whole);
+    if (whole) return number;
+    return text.toDouble();
+}
+}  // namespace
+
+void RowCache::appendRow(const QSqlQuery& query, const std::vector<bool>& exact) {
+    // Each value as the same type byte and payload as a SQLite value.
+    std::vector<QByteArray> texts(static_cast<size_t>(columns_));
+    std::vector<QVariant> values(static_cast<size_t>(columns_));
+    std::uint64_t size = 0;
+    for (int column = 0; column < columns_; ++column) {
+        QVariant& value = values[static_cast<size_t>(column)];
+        value = query.value(column);
+        if (exact[static_cast<size_t>(column)] && !value.isNull() &&
+            value.typeId() == QMetaType::QString) {
+            value = numberOf(value.toString());
+        }
+        if (value.isNull()) {
+            size += 1;
+            continue;
+        }
+        switch (value.typeId()) {
+            case QMetaType::LongLong:
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::ULongLong:
+            case QMetaType::Bool:
+            case QMetaType::Double:
+                size += 9;
+                break;
+            case QMetaType::QByteArray:
+                texts[static_cast<size_t>(column)] = value.toByteArray();
+                size += 1 + static_cast<std::uint64_t>(texts[static_cast<size_t>(column)].size());
+                break;
+            default:
+                texts[static_cast<size_t>(column)] = value.toString().toUtf8();
+                size += 1 + static_cast<std::uint64_t>(texts[static_cast<size_t>(column)].size());
+                break;
+        }
+    }
+    if (size > std::numeric_limits<std::uint32_t>::max()) {
+        throw StoreError(QStringLiteral("자료를 읽을 수 없습니다."),
+                         QStringLiteral("row too large"));
+    }
+    const size_t start = bytes_.size();
+    bytes_.resize(start + size);
+    rowStarts_.push_back(start);
+    char* out = bytes_.data() + start;
+    for (int column = 0; column < columns_; ++column) {
+        cellStarts_.push_back(static_cast<std::uint32_t>(out - (bytes_.data() + start)));
+        const QVariant& value = values[static_cast<size_t>(column)];
+        if (value.isNull()) {
+            *out++ = kNull;
+            continue;
+        }
+        switch (value.typeId()) {
+            case QMetaType::Double: {
+                *out++ = kFloat;
+                const double number = value.toDouble();
+                std::memcpy(out, &number, sizeof number);
+                out += 8;
+                break;
+            }
+            case QMetaType::LongLong:
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::ULongLong:
+            case QMetaType::Bool: {
+                *out++ = kInteger;
+                const sqlite3_int64 number = value.toLongLong();
+                std::memcpy(out, &number, sizeof number);
+                out += 8;
+                break;
+            }
+            default: {
+                const QByteArray& bytes = texts[static_cast<size_t>(column)];
+                *out++ = value.typeId() == QMetaType::QByteArray ? kBlob : kText;
+                if (!bytes.isEmpty())
+                    std::memcpy(out, bytes.constData(), static_cast<size_t>(bytes.size()));
+                out += bytes.size();
+                break;
+            }
+        }
+    }
+    ++rows_;
 }

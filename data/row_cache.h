@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+class QSqlQuery;
 class SqliteStatement;
 struct sqlite3_value;
 
@@ -24,6 +25,11 @@ public:
     // Keeps the values of the statement's current row. Throws StoreError
     // when the row holds more than 4 GiB.
     void appendRow(const SqliteStatement& statement);
+    // The same for the current row of a query on a database server. The
+    // server gives its exact numbers (sums of whole numbers, numeric
+    // constants) as text; in the columns marked `exact` they become whole
+    // numbers or doubles, as SQLite gives them.
+    void appendRow(const QSqlQuery& query, const std::vector<bool>& exact);
     // `row` below rowCount(), `column` below columnCount().
     QVariant value(int row, int column) const;
 

@@ -21,3 +21,12 @@ QString unreadable(const QString& filePath);
 QString folderNotCreated(const QString& folderPath);
 
 }  // namespace storeMessages
+
+// The messages of a store on a database server; each names the server.
+namespace serverMessages {
+QString unreachable(const QString& server);
+QString lost(const QString& server);
+QString foreign(const QString& server);
+QString newerVersion(const QString& server, int storeVersion, int knownVersion);
+QString busyWriting(int waitedMs);
+}  // namespace serverMessages

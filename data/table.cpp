@@ -9,7 +9,9 @@
 #include <QSqlQuery>
 
 namespace {
-QString quoteName(const QString& name) { return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"'; }
+QString quoteName(const QString& name) {
+    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
 
 QString errorText(const QSqlQuery& query) {
     const QSqlError error = query.lastError();
@@ -17,17 +19,23 @@ QString errorText(const QSqlQuery& query) {
 }
 
 QString keyViolationText(const QString& storeText) {
-    return storeText.contains(QLatin1String("UNIQUE")) ? QStringLiteral("같은 키의 자료가 이미 있습니다 (Key violation).")
-                                                       : QStringLiteral("자료를 저장할 수 없습니다.");
+    const bool clash = storeText.contains(QLatin1String("UNIQUE")) ||
+                       storeText.contains(QLatin1String("duplicate key"));
+    return clash ? QStringLiteral("같은 키의 자료가 이미 있습니다 (Key violation).")
+                 : QStringLiteral("자료를 저장할 수 없습니다.");
 }
 }  // namespace
 
 Table::Table(QString tableName, Database* database)
     : tableName_(std::move(tableName)), database_(database) {}
 
-Database& Table::database() const { return database_ ? *database_ : Database::qdb3(); }
+Database& Table::database() const {
+    return database_ ? *database_ : Database::qdb3();
+}
 
-const TableInfo& Table::info() const { return database().tableInfo(tableName_); }
+const TableInfo& Table::info() const {
+    return database().tableInfo(tableName_);
+}
 
 void Table::setIndexName(const QString& indexName) {
     if (!indexName.isEmpty() && !info().indexes.contains(indexName.toLower())) {
@@ -66,15 +74,19 @@ void Table::close() {
 
 void Table::loadOrder() {
     QStringList order;
-    for (const QString& field : orderFields()) order.append(quoteName(field));
+    for (const QString& field : orderFields())
+        order.append(quoteName(field));
     order.append(QStringLiteral("rowid"));
     QSqlQuery query(database().connection());
     query.setForwardOnly(true);
     const QString sql = QStringLiteral("SELECT rowid FROM %1 ORDER BY %2")
                             .arg(quoteName(canonicalTableName(tableName_)), order.join(u','));
-    if (!query.exec(sql)) throw StoreError(QStringLiteral("테이블을 읽을 수 없습니다: ") + tableName_, errorText(query));
+    if (!query.exec(sql))
+        throw StoreError(QStringLiteral("테이블을 읽을 수 없습니다: ") + tableName_,
+                         errorText(query));
     rowids_.clear();
-    while (query.next()) rowids_.push_back(query.value(0).toLongLong());
+    while (query.next())
+        rowids_.push_back(query.value(0).toLongLong());
 }
 
 void Table::loadCurrent() {
@@ -86,11 +98,19 @@ void Table::loadCurrent() {
     }
     QSqlQuery query(database().connection());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoteName(table.name)));
+    // The fields by name: a table on a server also has its hidden row number.
+    QStringList names;
+    for (const FieldDef& field : table.fields)
+        names.append(quoteName(field.name));
+    query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                      .arg(names.join(u','), quoteName(table.name)));
     query.bindValue(0, rowids_[static_cast<size_t>(position_)]);
-    if (!query.exec()) throw StoreError(QStringLiteral("자료를 읽을 수 없습니다: ") + tableName_, errorText(query));
+    if (!query.exec())
+        throw StoreError(QStringLiteral("자료를 읽을 수 없습니다: ") + tableName_,
+                         errorText(query));
     if (query.next()) {
-        for (size_t i = 0; i < buffer_.size(); ++i) buffer_[i] = query.value(static_cast<int>(i));
+        for (size_t i = 0; i < buffer_.size(); ++i)
+            buffer_[i] = query.value(static_cast<int>(i));
     }
     loaded_ = buffer_;
 }
@@ -105,7 +125,8 @@ void Table::requireOpen() const {
 void Table::requireEditing(const char* operation) const {
     if (state_ != State::Edit && state_ != State::Insert) {
         throw StoreError(QStringLiteral("자료가 수정 상태가 아닙니다: ") + tableName_,
-                         QStringLiteral("dataset not in edit or insert mode (") + QLatin1String(operation) + u')');
+                         QStringLiteral("dataset not in edit or insert mode (") +
+                             QLatin1String(operation) + u')');
     }
 }
 
@@ -174,14 +195,17 @@ bool Table::findKey(const QString& key) {
                          QStringLiteral("no index for find"));
     }
     QStringList order;
-    for (const QString& field : fields) order.append(quoteName(field));
+    for (const QString& field : fields)
+        order.append(quoteName(field));
     order.append(QStringLiteral("rowid"));
     QSqlQuery query(database().connection());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? ORDER BY %3 LIMIT 1")
                       .arg(quoteName(info().name), quoteName(fields.first()), order.join(u',')));
     query.bindValue(0, key);
-    if (!query.exec()) throw StoreError(QStringLiteral("자료를 찾을 수 없습니다: ") + tableName_, errorText(query));
+    if (!query.exec())
+        throw StoreError(QStringLiteral("자료를 찾을 수 없습니다: ") + tableName_,
+                         errorText(query));
     if (!query.next()) return false;
     positionAt(query.value(0).toLongLong());
     return true;
@@ -224,7 +248,8 @@ void Table::edit() {
     requireOpen();
     if (state_ == State::Edit || state_ == State::Insert) return;
     if (position_ < 0) {
-        throw StoreError(QStringLiteral("수정할 자료가 없습니다: ") + tableName_, QStringLiteral("no current record"));
+        throw StoreError(QStringLiteral("수정할 자료가 없습니다: ") + tableName_,
+                         QStringLiteral("no current record"));
     }
     state_ = State::Edit;
 }
@@ -236,11 +261,12 @@ void Table::checkLengths() const {
         if (field.type != FieldType::Text || field.size <= 0 || buffer_[i].isNull()) continue;
         const int bytes = cp949ByteLength(buffer_[i].toString());
         if (bytes > field.size) {
-            throw StoreError(QStringLiteral("'%1' 항목은 %2바이트까지 저장할 수 있습니다 (입력: %3바이트).")
-                                 .arg(field.name)
-                                 .arg(field.size)
-                                 .arg(bytes),
-                             QStringLiteral("value too long for field %1.%2").arg(table.name, field.name));
+            throw StoreError(
+                QStringLiteral("'%1' 항목은 %2바이트까지 저장할 수 있습니다 (입력: %3바이트).")
+                    .arg(field.name)
+                    .arg(field.size)
+                    .arg(bytes),
+                QStringLiteral("value too long for field %1.%2").arg(table.name, field.name));
         }
     }
 }
@@ -257,14 +283,21 @@ void Table::post() {
     }
     QSqlQuery query(database().connection());
     if (state_ == State::Insert) {
-        query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(quoteName(table.name), names.join(u','), marks.join(u',')));
+        // The server tells the new row's number only when asked.
+        const QString returning =
+            database().isServer() ? QStringLiteral(" RETURNING rowid") : QString();
+        query.prepare(
+            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)%4")
+                .arg(quoteName(table.name), names.join(u','), marks.join(u','), returning));
     } else {
         QStringList sets;
-        for (const QString& name : names) sets.append(name + QStringLiteral(" = ?"));
-        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoteName(table.name), sets.join(u',')));
+        for (const QString& name : names)
+            sets.append(name + QStringLiteral(" = ?"));
+        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                          .arg(quoteName(table.name), sets.join(u',')));
     }
-    for (size_t i = 0; i < buffer_.size(); ++i) query.addBindValue(buffer_[i]);
+    for (size_t i = 0; i < buffer_.size(); ++i)
+        query.addBindValue(buffer_[i]);
     if (state_ == State::Edit) query.addBindValue(rowids_[static_cast<size_t>(position_)]);
     {
         StatementTransaction transaction(database());
@@ -274,8 +307,10 @@ void Table::post() {
         }
         transaction.commit();
     }
-    const qint64 rowid = state_ == State::Insert ? query.lastInsertId().toLongLong()
-                                                 : rowids_[static_cast<size_t>(position_)];
+    const bool returned = state_ == State::Insert && database().isServer() && query.next();
+    const qint64 rowid = returned                  ? query.value(0).toLongLong()
+                         : state_ == State::Insert ? query.lastInsertId().toLongLong()
+                                                   : rowids_[static_cast<size_t>(position_)];
     bool orderChanged = state_ == State::Insert;
     if (!orderChanged) {
         for (const QString& field : orderFields()) {
@@ -307,7 +342,8 @@ void Table::deleteRow() {
     }
     state_ = State::Browse;
     if (position_ < 0) {
-        throw StoreError(QStringLiteral("삭제할 자료가 없습니다: ") + tableName_, QStringLiteral("no current record"));
+        throw StoreError(QStringLiteral("삭제할 자료가 없습니다: ") + tableName_,
+                         QStringLiteral("no current record"));
     }
     QSqlQuery query(database().connection());
     query.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteName(info().name)));
@@ -315,7 +351,8 @@ void Table::deleteRow() {
     {
         StatementTransaction transaction(database());
         if (!query.exec()) {
-            throw StoreError(QStringLiteral("자료를 삭제할 수 없습니다: ") + tableName_, errorText(query));
+            throw StoreError(QStringLiteral("자료를 삭제할 수 없습니다: ") + tableName_,
+                             errorText(query));
         }
         transaction.commit();
     }

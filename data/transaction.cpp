@@ -5,7 +5,9 @@
 #include <QString>
 
 namespace {
-QString savepointName(int level) { return QStringLiteral("action_%1").arg(level); }
+QString savepointName(int level) {
+    return QStringLiteral("action_%1").arg(level);
+}
 }  // namespace
 
 Transaction::Transaction(Database& database)
@@ -14,7 +16,7 @@ Transaction::Transaction(Database& database)
         if (level_ == 1) {
             database_.beginWrite();
         } else {
-            database_.execute(QStringLiteral("SAVEPOINT ") + savepointName(level_));
+            database_.steer(QStringLiteral("SAVEPOINT ") + savepointName(level_));
         }
     } catch (...) {
         --database_.transactionDepth();
@@ -28,8 +30,8 @@ Transaction::~Transaction() {
             database_.rollbackWrite();
         } else {
             try {
-                database_.execute(QStringLiteral("ROLLBACK TO ") + savepointName(level_));
-                database_.execute(QStringLiteral("RELEASE ") + savepointName(level_));
+                database_.steer(QStringLiteral("ROLLBACK TO ") + savepointName(level_));
+                database_.steer(QStringLiteral("RELEASE ") + savepointName(level_));
             } catch (...) {
                 // Nothing more can be done while unwinding; the outer guard
                 // rolls the whole action back.
@@ -43,13 +45,15 @@ void Transaction::commit() {
     if (level_ == 1) {
         database_.commitWrite();
     } else {
-        database_.execute(QStringLiteral("RELEASE ") + savepointName(level_));
+        database_.steer(QStringLiteral("RELEASE ") + savepointName(level_));
     }
     done_ = true;
 }
 
 StatementTransaction::StatementTransaction(Database& database) {
-    if (database.transactionDepth() == 0) own_.emplace(database);
+    // On a server a failed statement spoils the transaction around it; there
+    // it gets a savepoint, so that it fails alone as it does in SQLite.
+    if (database.transactionDepth() == 0 || database.isServer()) own_.emplace(database);
 }
 
 void StatementTransaction::commit() {

@@ -10,6 +10,7 @@
 #include "data/store_messages.h"
 #include "tests/support/no_file_override.h"
 #include "tests/support/other_program.h"
+#include "tests/support/server_database.h"
 #include "tests/support/test_environment.h"
 
 #include <QDir>
@@ -64,6 +65,7 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
 class StoreFileTest : public QuarnelTest {
 public:  // the cases below arrange files through it
     void SetUp() override {
+        if (testsOnServer()) GTEST_SKIP() << "about the SQLite file; the server's store is tested in server_store_test";
         QuarnelTest::SetUp();
         ASSERT_TRUE(folder_.isValid());
         directory = folder_.path() + QStringLiteral("/qdb3");

@@ -30,6 +30,8 @@ void waitForUser() {
 class StoreSharingTest : public StoreTest {
 protected:
     void SetUp() override {
+        if (testsOnServer()) GTEST_SKIP() << "sharing one SQLite file with another program; desks on a server are "
+                                             "tested in server_store_test";
         StoreTest::SetUp();
         sql(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
                            "WHERE i < %1) INSERT INTO budong (scancode, name) "

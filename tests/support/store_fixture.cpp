@@ -1,7 +1,9 @@
 #include "tests/support/store_fixture.h"
 
+#include "data/server_sql.h"
 #include "data/tdm1.h"
 
+#include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -11,6 +13,14 @@ void StoreTest::SetUp() {
     const OfficeFolder folder(home_.path());
     ASSERT_TRUE(folder.ensureCreated());
     setOfficeFolder(folder);
+    if (testsOnServer()) {
+        if (testServerUrl().isEmpty())
+            GTEST_SKIP() << "no database server: QUARNEL_TEST_PG_URL is not set";
+        server_ = std::make_unique<ServerDatabase>(testServerUrl());
+        QSettings ini(folder.iniPath(), QSettings::IniFormat);
+        ini.setValue(QStringLiteral("Aliases/qdb3"), server_->url());
+        ini.sync();
+    }
     Database::setQdb3(std::make_unique<Database>(folder.aliasDirectory()));
     TDM1::create();
 }
@@ -18,6 +28,7 @@ void StoreTest::SetUp() {
 void StoreTest::TearDown() {
     TDM1::destroy();
     Database::closeQdb3();
+    server_.reset();
     QuarnelTest::TearDown();
 }
 
@@ -27,8 +38,9 @@ void StoreTest::sql(const QString& statement, const QVariantList& parameters) {
 
 QVariant StoreTest::scalar(const QString& statement, const QVariantList& parameters) {
     QSqlQuery query(db().connection());
-    query.prepare(statement);
-    for (int i = 0; i < parameters.size(); ++i) query.bindValue(i, parameters[i]);
+    query.prepare(db().isServer() ? serverSql(statement) : statement);
+    for (int i = 0; i < parameters.size(); ++i)
+        query.bindValue(i, parameters[i]);
     if (!query.exec()) {
         ADD_FAILURE() << statement.toStdString() << ": " << query.lastError().text().toStdString();
         return {};

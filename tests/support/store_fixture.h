@@ -2,21 +2,29 @@
 
 #include "common/office_folder.h"
 #include "data/database.h"
+#include "tests/support/server_database.h"
 #include "tests/support/test_environment.h"
 
 #include <QTemporaryDir>
 
+#include <memory>
+
 // A test with a fresh office folder in a temporary directory: the database
 // behind qdb3 created with every table and the seed data, and the data
-// module made.
+// module made. With QUARNEL_TEST_ENGINE=postgresql the store is a new
+// database of its own on the test server, named by the office's quarnel.ini;
+// without a server given the test is skipped.
 class StoreTest : public QuarnelTest {
 protected:
     void SetUp() override;
     void TearDown() override;
 
     Database& db() { return Database::qdb3(); }
+    // Whether this run's store is on the database server.
+    bool onServer() const { return testsOnServer(); }
     const OfficeFolder& office() { return officeFolder(); }
-    // Runs SQLite's own SQL; for arranging and checking test data.
+    // Runs SQLite's own SQL (on the server as the store turns it into the
+    // server's); for arranging and checking test data.
     void sql(const QString& statement, const QVariantList& parameters = {});
     // The first column of the first row of a SQLite statement.
     QVariant scalar(const QString& statement, const QVariantList& parameters = {});
@@ -24,4 +32,5 @@ protected:
     int rows(const QString& table);
 
     QTemporaryDir home_;
+    std::unique_ptr<ServerDatabase> server_;
 };
