@@ -288,8 +288,21 @@ QString externalDiaryProgram() {
 }
 }  // namespace
 
+QString serverDiaryRefusal(const QString& program) {
+    return QStringLiteral("quarnel.ini에 지정된 일정 프로그램(%1)은 자기 파일만 읽으므로 자료 서버를 쓰는 "
+                          "사무실에서는 쓸 수 없습니다.\n프로그램에 들어 있는 큰달력을 엽니다 ...!")
+        .arg(program);
+}
+
 void TFMbu_main::BT3Click() {
     const QString program = externalDiaryProgram();
+    // The diary lives on the server with everything else; a program of its
+    // own would show a different, local diary.
+    if (!program.isEmpty() && Database::isOpen() && Database::qdb3().isServer()) {
+        dialogs().warning(serverDiaryRefusal(program));
+        openTask(&TFMbu_main::diaryRequested);
+        return;
+    }
     if (!program.isEmpty()) {
         if (startProgram(program)) return;
         // The office's payment days must not go unseen for want of a program.

@@ -118,3 +118,7 @@ class TFMbu_main : public QMainWindow {
     StatusPanels* statusPanels_ = nullptr;
     QTimer* Timer1 = nullptr;
 };
+
+// The warning shown instead of starting the diary program named in
+// quarnel.ini when the store is on a database server.
+QString serverDiaryRefusal(const QString& program);

@@ -346,3 +346,24 @@ TEST_F(MainWindowTest, ChangeCho2ForCho1FillsTheDropDownList) {
     }
     window.ChangeCho2ForCho1(nullptr, 1, 1);
 }
+
+TEST_F(MainWindowTest, ADiaryProgramOfItsOwnIsRefusedWithAStoreOnAServer) {
+    if (!onServer()) GTEST_SKIP() << "needs the store on the database server; runs in app_on_server";
+    QSettings ini(office().iniPath(), QSettings::IniFormat);
+    ini.setValue(QStringLiteral("Programs/diary"), QStringLiteral("/usr/bin/diary"));
+    ini.sync();
+    TFMbu_main window;
+    QStringList started;
+    window.startProgram = [&](const QString& program) {
+        started.append(program);
+        return true;
+    };
+    int diaries = 0;
+    QObject::connect(&window, &TFMbu_main::diaryRequested, [&] { ++diaries; });
+    window.show();
+    QTest::mouseClick(button(window, 3), Qt::LeftButton);
+    EXPECT_TRUE(started.isEmpty());
+    EXPECT_EQ(diaries, 1);
+    ASSERT_EQ(dlg().messages.size(), 1);
+    EXPECT_EQ(dlg().messages[0].text, serverDiaryRefusal(QStringLiteral("/usr/bin/diary")));
+}

@@ -214,6 +214,7 @@ TEST_F(StoreFileTest, AnEmptyFileIsANewStoreAndAStoreFromBeforeTheMarkIsMarked) 
          false, 1},
     };
     const int latest = latestVersion();
+    makeStore();  // the codes a new store starts with
     const QString codes = read("SELECT count(*) FROM bucode");
     const QString personCodes = read("SELECT count(*) FROM mancode");
     for (const Case& c : cases) {
