@@ -1,7 +1,9 @@
 #include "listings/listing_record.h"
 
 #include "common/clock.h"
+#include "common/desk.h"
 #include "data/database.h"
+#include "data/query.h"
 #include "data/table.h"
 #include "data/transaction.h"
 #include "listings/diary_reminders.h"
@@ -76,6 +78,8 @@ ListingRecord recordFromRow(const Table& table) {
     record.kwanggo = table.text(QStringLiteral("kwanggo")) == QLatin1String("Y");
     record.memo1 = table.text(QStringLiteral("memo1"));
     record.memo2 = table.text(QStringLiteral("memo2"));
+    record.changes = table.integer(QStringLiteral("changes"));
+    record.changedBy = table.text(QStringLiteral("changedby"));
     return record;
 }
 
@@ -120,20 +124,61 @@ std::optional<QString> saveListing(const ListingRecord& record, SaveKind kind,
     Table listings(listingTableName());
     listings.open();
     QString number = changeNumber;
+    qint64 changes = 1;
     if (kind == SaveKind::AsNew) {
         listings.append();
         number = appClock().timestampKey();
         listings.setValue(QStringLiteral("scancode"), number);
     } else {
+        // The count moves on only from the value this desk loaded; the
+        // statement holds the row until the action ends, so no other desk
+        // saves in between.
+        Query claim;
+        claim.add(QStringLiteral("update \"BUDONG.DB\" B set B.\"changes\" = :next"));
+        claim.add(QStringLiteral(
+            " where B.\"scancode\" = :number and coalesce(B.\"changes\", 0) = :loaded"));
+        claim.setParam(QStringLiteral("next"), record.changes + 1);
+        claim.setParam(QStringLiteral("number"), changeNumber);
+        claim.setParam(QStringLiteral("loaded"), record.changes);
+        const bool claimed = claim.exec() == 1;
         if (!listings.findKey(changeNumber))
             return std::nullopt;
+        if (!claimed)
+            throw ListingChangedElsewhere(recordFromRow(listings));
+        changes = record.changes + 1;
         listings.edit();
     }
     writeRecord(listings, record);
+    listings.setValue(QStringLiteral("changes"), changes);
+    listings.setValue(QStringLiteral("changedby"), deskNumber());
     listings.post();
     // The reminders describe the row as it now stands in the store.
     const std::optional<ListingRecord> posted = loadListing(number);
     writeReminders(posted.value_or(record), number, kind, loaded);
     transaction.commit();
     return number;
+}
+
+QStringList changedFields(const ListingRecord& loaded, const ListingRecord& now) {
+    QStringList changes;
+    const auto note = [&](const char* label, const QString& before, const QString& after) {
+        if (before != after) {
+            changes.append(QStringLiteral("%1: %2 → %3")
+                               .arg(QString::fromUtf8(label),
+                                    before.isEmpty() ? QStringLiteral("(빈칸)") : before,
+                                    after.isEmpty() ? QStringLiteral("(빈칸)") : after));
+        }
+    };
+    note("임대/매매", loaded.im, now.im);
+    note("분류", loaded.cname, now.cname);
+    for (const ListingTextField& f : kTextFields)
+        note(f.label, loaded.*f.member, now.*f.member);
+    for (const ListingNumberField& f : kNumberFields) {
+        note(f.label, QString::number(loaded.*f.member), QString::number(now.*f.member));
+    }
+    note("의뢰중", yesNo(loaded.reqing), yesNo(now.reqing));
+    note("광고중", yesNo(loaded.kwanggo), yesNo(now.kwanggo));
+    note("기본메모", loaded.memo1, now.memo1);
+    note("상세메모", loaded.memo2, now.memo2);
+    return changes;
 }

@@ -3,8 +3,12 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <QStringList>
+
+#include <exception>
 #include <optional>
 #include <span>
+#include <utility>
 
 // One listing: a row of BUDONG.DB, keyed by its listing number `scancode`.
 // Amounts are whole thousands of won, areas whole pyeong, dates "YYYY-MM-DD".
@@ -51,7 +55,24 @@ struct ListingRecord {
     QString lastday;
     QString memo1;
     QString memo2;
+    // How many times the listing was saved, and the desk that saved it last
+    // (see deskNumber()); a change is saved only over the count it was
+    // loaded with.
+    qint64 changes = 0;
+    QString changedBy;
 };
+
+// Saving a change found that another desk saved the listing since it was
+// loaded; `current` is the listing as it now stands in the store.
+struct ListingChangedElsewhere : std::exception {
+    explicit ListingChangedElsewhere(ListingRecord now) : current(std::move(now)) {}
+    const char* what() const noexcept override { return "listing changed at another desk"; }
+    ListingRecord current;
+};
+
+// What another desk changed: "caption: before → after" for every field in
+// which `now` differs from `loaded`.
+QStringList changedFields(const ListingRecord& loaded, const ListingRecord& now);
 
 // A text field of the listing, typed into a one-line entry field.
 struct ListingTextField {
@@ -90,7 +111,9 @@ enum class SaveKind { AsNew, AsChange };
 // Saves the listing and its diary reminders in one transaction.
 // AsNew: a new row numbered with a new time-stamp key, returned.
 // AsChange: the row `changeNumber` is rewritten; nothing when it does not
-// exist (then nothing is written). A text too long for its field, or any
+// exist (then nothing is written). When another desk saved it since
+// `record` was loaded (its change count differs), nothing is written and
+// ListingChangedElsewhere is thrown. A text too long for its field, or any
 // other refusal of the store, throws StoreError and leaves the store as it was.
 std::optional<QString> saveListing(const ListingRecord& record, SaveKind kind,
                                    const QString& changeNumber, const LoadedPaymentDates& loaded);

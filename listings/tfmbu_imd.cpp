@@ -211,6 +211,7 @@ void TFMbu_imd::showListing(const ListingRecord& listing) {
     CKBreqing->setChecked(listing.reqing);
     CKBkwanggo->setChecked(listing.kwanggo);
     loadedDates_ = {listing.midday.left(10), listing.lastday.left(10)};
+    loaded_ = listing;
     Memo1->setPlainText(listing.memo1);
     Memo2->setPlainText(listing.memo2);
     const qint64 difference =
@@ -464,11 +465,42 @@ void TFMbu_imd::showFittingClients() {
     clients.exec();
 }
 
+// Another desk saved the listing since this form read it: what it changed,
+// and the choice between its listing and this form's.
+static QString changedElsewhereQuestion(const ListingRecord& loaded, const ListingRecord& now) {
+    const QString desk = now.changedBy.isEmpty() ? QString() : QStringLiteral("(%1번)").arg(now.changedBy);
+    const QStringList changes = changedFields(loaded, now);
+    return QStringLiteral("다른 자리%1에서 이 물건을 먼저 수정하였습니다.\n\n%2\n\n"
+                          "예: 다른 자리의 내용을 다시 읽습니다 (이 화면에서 고친 내용은 버립니다).\n"
+                          "아니오: 이 화면의 내용으로 덮어씁니다.")
+        .arg(desk, changes.isEmpty() ? QStringLiteral("바뀐 항목은 없습니다.") : changes.join(u'\n'));
+}
+
 void TFMbu_imd::saveChange() {
-    const std::optional<ListingRecord> listing = listingFromControls();
+    std::optional<ListingRecord> listing = listingFromControls();
     if (!listing)
         return;
-    if (saveListing(*listing, SaveKind::AsChange, scancode, loadedDates_)) {
+    listing->changes = loaded_.changes;
+    std::optional<QString> saved;
+    for (;;) {
+        try {
+            saved = saveListing(*listing, SaveKind::AsChange, scancode, loadedDates_);
+            break;
+        } catch (const ListingChangedElsewhere& changed) {
+            const Dialogs::Answer answer =
+                dialogs().message(Dialogs::Icon::Question, changedElsewhereQuestion(loaded_, changed.current),
+                                  Dialogs::Buttons::YesNo);
+            if (answer == Dialogs::Answer::Yes) {
+                showListing(changed.current);
+                return;
+            }
+            // Overwrite: this form's listing over the one now stored.
+            listing->changes = changed.current.changes;
+            loaded_ = changed.current;
+            loadedDates_ = {changed.current.midday.left(10), changed.current.lastday.left(10)};
+        }
+    }
+    if (saved) {
         dialogs().beep();
         dialogs().information(QStringLiteral("자료를 수정하였습니다 ...!"));
     } else {

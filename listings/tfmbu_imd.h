@@ -94,6 +94,7 @@ class TFMbu_imd : public TaskForm {
 
     QString currentNumber_;
     LoadedPaymentDates loadedDates_;
+    ListingRecord loaded_;  // the listing as this form read it from the store
     bool activated_ = false;
     QPointer<QWidget> enteredField_;
     QHash<QString, QLineEdit*> edits_;

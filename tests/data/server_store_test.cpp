@@ -180,21 +180,25 @@ TEST_F(ServerStoreTest, AServerThatWentAwayIsSaidAndTheActionCanBeTriedAgain) {
 TEST_F(ServerStoreTest, AnOfficeMovesToTheServerAndBackWholeAndInOneTransaction) {
     QTemporaryDir folders;
     Database local(folders.filePath(QStringLiteral("here")));
-    local.execute(QStringLiteral("INSERT INTO budong (scancode, name, tmprice, memo2) VALUES "
-                                 "('K2', '이', 300, '메모 ''인용'' \"겹\"'), ('K1', '김', '', NULL)"));
+    local.execute(
+        QStringLiteral("INSERT INTO budong (scancode, name, tmprice, memo2) VALUES "
+                       "('K2', '이', 300, '메모 ''인용'' \"겹\"'), ('K1', '김', '', NULL)"));
     local.execute(QStringLiteral("INSERT INTO memo (Memotitle) VALUES ('둘째'), ('첫째')"));
     local.execute(QStringLiteral("CREATE TABLE all_copy (k VARCHAR(5), n INTEGER)"));
     local.execute(QStringLiteral("INSERT INTO all_copy VALUES ('a', 1)"));
     const auto server = desk();
     const StoreTransferResult there = transferStore(local, *server);
     EXPECT_EQ(there.tables, local.tableNames().size());
-    EXPECT_EQ(server_->run(QStringLiteral("SELECT string_agg(scancode || ':' || coalesce(tmprice::text, 'null'), ',' "
-                                          "ORDER BY rowid) FROM budong"))
+    EXPECT_EQ(server_
+                  ->run(QStringLiteral(
+                      "SELECT string_agg(scancode || ':' || coalesce(tmprice::text, 'null'), ',' "
+                      "ORDER BY rowid) FROM budong"))
                   .toString(),
               QStringLiteral("K2:300,K1:null"))
         << "rows in their order; an empty number is empty";
-    EXPECT_EQ(server_->run(QStringLiteral("SELECT memo2 FROM budong WHERE scancode = 'K2'")).toString(),
-              QStringLiteral("메모 '인용' \"겹\""));
+    EXPECT_EQ(
+        server_->run(QStringLiteral("SELECT memo2 FROM budong WHERE scancode = 'K2'")).toString(),
+        QStringLiteral("메모 '인용' \"겹\""));
     EXPECT_EQ(server_->run(QStringLiteral("SELECT n FROM all_copy")).toInt(), 1);
     Query localCodes(&local);
     localCodes.add(QStringLiteral("select count(*) as n from bucode"));
@@ -205,19 +209,23 @@ TEST_F(ServerStoreTest, AnOfficeMovesToTheServerAndBackWholeAndInOneTransaction)
 
     // A target holding an office's data already is refused untouched.
     const QString refused = contextOf([&] { transferStore(local, *server); });
-    EXPECT_TRUE(refused.startsWith(QStringLiteral("옮겨 갈 곳에 이미 사무실 자료가 있어"))) << refused.toStdString();
+    EXPECT_TRUE(refused.startsWith(QStringLiteral("옮겨 갈 곳에 이미 사무실 자료가 있어")))
+        << refused.toStdString();
     EXPECT_EQ(server_->run(QStringLiteral("SELECT count(*) FROM budong")).toInt(), 2);
 
     // And back into a new folder: the same rows in the same order.
     Database back(folders.filePath(QStringLiteral("back")));
     transferStore(*server, back);
     Query listings(&back);
-    listings.add(QStringLiteral("select S.\"scancode\", S.\"tmprice\" from \"BUDONG.DB\" S order by rowid"));
+    listings.add(
+        QStringLiteral("select S.\"scancode\", S.\"tmprice\" from \"BUDONG.DB\" S order by rowid"));
     listings.open();
     QStringList seen;
     for (; !listings.eof(); listings.next()) {
         seen.append(listings.text(QStringLiteral("scancode")) + u':' +
-                    (listings.isNull(QStringLiteral("tmprice")) ? QStringLiteral("null") : listings.text(QStringLiteral("tmprice"))));
+                    (listings.isNull(QStringLiteral("tmprice"))
+                         ? QStringLiteral("null")
+                         : listings.text(QStringLiteral("tmprice"))));
     }
     EXPECT_EQ(seen, (QStringList{"K2:300", "K1:null"}));
 }

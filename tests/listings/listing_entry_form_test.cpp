@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTableView>
 #include <QTimer>
 
@@ -507,6 +508,63 @@ TEST_F(ListingEntryFormTest, ChangeIsSavedKeepingClearedStoredDates) {
     EXPECT_EQ(stored(number, "inday"), QStringLiteral("2026-11-01"));
     EXPECT_EQ(stored(number, "ipjuday"), QStringLiteral("2026-03-01"));
     EXPECT_EQ(stored(number, "expireday"), QStringLiteral("2028-02-28"));
+}
+
+// Two desks on one store: a change saved at another desk after this form read
+// the listing is never overwritten unasked. The question says which desk
+// changed what; Yes reads the listing again, No saves this form's over it.
+TEST_F(ListingEntryFormTest, AChangeSavedAtAnotherDeskMeanwhileIsReadAgainOrOverwritten) {
+    QSettings(office().iniPath(), QSettings::IniFormat).setValue(QStringLiteral("Office/desk"), QStringLiteral("1"));
+    struct Case {
+        const char* what;
+        Dialogs::Answer answer;
+        const char* storedName;  // after the answer
+        qint64 storedPrice;
+        bool formOpen;
+    };
+    const Case cases[] = {
+        {"read again", Dialogs::Answer::Yes, "최민수", 12000, true},
+        {"overwrite", Dialogs::Answer::No, "박영희", 10000, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        sql(QStringLiteral("DELETE FROM budong"));
+        const QString number = storeListing();
+        TFMbu_imd& f = open(2, number);
+        typeAndLeave("EDname", QStringLiteral("박영희"));
+        // Desk 2 saves the same listing meanwhile.
+        sql(QStringLiteral("UPDATE budong SET name = ?, tmprice = 12000, changes = changes + 1, changedby = '2' "
+                           "WHERE scancode = ?"),
+            {QStringLiteral("최민수"), number});
+        dlg().script({c.answer});
+        click("BTmod");
+        ASSERT_FALSE(dlg().messages.isEmpty());
+        const QString question = dlg().messages[0].text;
+        EXPECT_EQ(dlg().messages[0].icon, Dialogs::Icon::Question);
+        EXPECT_TRUE(question.startsWith(QStringLiteral("다른 자리(2번)에서 이 물건을 먼저 수정하였습니다.")))
+            << question.toStdString();
+        EXPECT_TRUE(question.contains(QStringLiteral("\n소유주: 김철수 → 최민수\n"))) << question.toStdString();
+        EXPECT_TRUE(question.contains(QStringLiteral("\n임대/매매가: 10000 → 12000\n"))) << question.toStdString();
+        EXPECT_FALSE(question.contains(QStringLiteral("집전화"))) << "only what the other desk changed";
+        EXPECT_EQ(stored(number, "name"), QString::fromUtf8(c.storedName));
+        EXPECT_EQ(stored(number, "tmprice").toLongLong(), c.storedPrice);
+        EXPECT_EQ(f.isVisible(), c.formOpen);
+        if (c.formOpen) {
+            EXPECT_EQ(dlg().messages.size(), 1) << "no success message after reading again";
+            EXPECT_EQ(text("EDname"), QStringLiteral("최민수"));
+            // Saved from the listing read again, the change goes through.
+            typeAndLeave("EDhtel", QStringLiteral("02-999-8888"));
+            click("BTmod");
+            EXPECT_EQ(dlg().texts().last(), QStringLiteral("자료를 수정하였습니다 ...!"));
+            EXPECT_EQ(stored(number, "name"), QStringLiteral("최민수"));
+            EXPECT_EQ(stored(number, "htel"), QStringLiteral("02-999-8888"));
+        } else {
+            EXPECT_EQ(dlg().texts().last(), QStringLiteral("자료를 수정하였습니다 ...!"));
+        }
+        EXPECT_EQ(stored(number, "changes").toLongLong(), 3);
+        EXPECT_EQ(stored(number, "changedby"), QStringLiteral("1"));
+        form.reset();
+    }
 }
 
 TEST_F(ListingEntryFormTest, ChangeOfAListingDeletedMeanwhileFails) {
