@@ -13,9 +13,10 @@ void StoreTest::SetUp() {
     const OfficeFolder folder(home_.path());
     ASSERT_TRUE(folder.ensureCreated());
     setOfficeFolder(folder);
-    if (testsOnServer()) {
-        if (testServerUrl().isEmpty())
-            GTEST_SKIP() << "no database server: QUARNEL_TEST_PG_URL is not set";
+    // Without a server the test is skipped; its fixture still gets a store
+    // (a local one), so that what a derived fixture arranges does not fail.
+    const bool skipped = testsOnServer() && testServerUrl().isEmpty();
+    if (testsOnServer() && !skipped) {
         server_ = std::make_unique<ServerDatabase>(testServerUrl());
         QSettings ini(folder.iniPath(), QSettings::IniFormat);
         ini.setValue(QStringLiteral("Aliases/qdb3"), server_->url());
@@ -23,6 +24,7 @@ void StoreTest::SetUp() {
     }
     Database::setQdb3(std::make_unique<Database>(folder.aliasDirectory()));
     TDM1::create();
+    if (skipped) GTEST_SKIP() << "no database server: QUARNEL_TEST_PG_URL is not set";
 }
 
 void StoreTest::TearDown() {
