@@ -55,16 +55,6 @@ bool OfficeFolder::ensureCreated() const {
     return true;
 }
 
-bool makeOwnerOnlyFolder(const QString& path) {
-    const QString clean = QDir::cleanPath(QDir(path).absolutePath());
-    if (QFileInfo(clean).isDir()) return true;
-    if (!QDir().mkpath(QFileInfo(clean).absolutePath())) return false;
-    constexpr QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner |
-                                             QFile::ExeOwner | QFile::ReadUser |
-                                             QFile::WriteUser | QFile::ExeUser;
-    return QDir().mkdir(clean, ownerOnly) || QFileInfo(clean).isDir();
-}
-
 const OfficeFolder& officeFolder() {
     auto& folder = current();
     if (!folder) folder = OfficeFolder::fromEnvironment();

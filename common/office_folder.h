@@ -38,11 +38,6 @@ private:
     QString path_;
 };
 
-// Creates `path` and its missing parents. The folder itself holds the
-// office's personal data: when made here it is readable and writable by its
-// owner alone.
-bool makeOwnerOnlyFolder(const QString& path);
-
 // The office folder of the running program (set at start-up, or by a test).
 const OfficeFolder& officeFolder();
 void setOfficeFolder(const OfficeFolder& folder);
