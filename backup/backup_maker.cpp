@@ -4,6 +4,7 @@
 #include "backup/backup_rotation.h"
 #include "backup/photo_store.h"
 #include "common/office_folder.h"
+#include "common/private_files.h"
 #include "data/store_copy.h"
 
 #include <QDir>

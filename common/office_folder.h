@@ -38,10 +38,6 @@ private:
     QString path_;
 };
 
-// Creates `path` and its missing parents, the folder itself its owner's
-// alone (defined in common/private_files.cpp).
-bool makeOwnerOnlyFolder(const QString& path);
-
 // The office folder of the running program (set at start-up, or by a test).
 const OfficeFolder& officeFolder();
 void setOfficeFolder(const OfficeFolder& folder);

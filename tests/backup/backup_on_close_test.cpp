@@ -97,7 +97,10 @@ TEST_F(BackupTest, AFolderThatCannotBeWrittenIsToldTheWindowClosesAndTheStatusBa
         ASSERT_TRUE(writeBackupState(office(), state));
         TFMbu_main window;
         window.show();
-        EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("StatusPanel0"))->text(), c.panel);
+        // The panel opens with the diary's day count; the backup notice follows it.
+        const QString panel = window.findChild<QLabel*>(QStringLiteral("StatusPanel0"))->text();
+        EXPECT_TRUE(panel.startsWith(QStringLiteral("오늘 일정 "))) << panel.toStdString();
+        EXPECT_EQ(panel.section(QStringLiteral("  ·  "), 1), c.panel);
         window.backUpOnClose = nullptr;
     }
 }

@@ -17,24 +17,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
-
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
 
 namespace {
-// The schema version of the newest script the program carries.
-int latestVersion() {
-    int latest = 0;
-    for (const QString& script : QDir(QStringLiteral(":/schema")).entryList(QDir::Files)) {
-        latest = std::max(latest, script.section(u'_', 0, 0).toInt());
-    }
-    return latest;
-}
-
 
 constexpr int kShortWaitMs = 200;
 
@@ -75,6 +63,11 @@ public:  // the cases below arrange files through it
     std::unique_ptr<Database> open() { return std::make_unique<Database>(directory, kShortWaitMs); }
     // A store as this program makes it, closed again.
     void makeStore() { open().reset(); }
+    // The schema version of a store this program makes: its latest.
+    int latestVersion() {
+        makeStore();
+        return read("PRAGMA user_version").toInt();
+    }
     // The first column of the first row of a statement on the file.
     QString read(const char* sql) {
         sqlite3* handle = nullptr;
@@ -151,7 +144,9 @@ TEST_F(StoreFileTest, AFileThatIsNotThisProgramsStoreIsRefusedAndLeftAsItWas) {
              t.makeStore();
              onFile(t.file, "PRAGMA journal_mode=DELETE; PRAGMA user_version = 99");
          },
-         [latest](const QString& path) { return storeMessages::newerVersion(path, 99, latest); }},
+         [latest](const QString& path) {
+             return storeMessages::newerVersion(path, 99, latest);
+         }},
         {"our store without its listings",
          [](StoreFileTest& t) {
              t.makeStore();
