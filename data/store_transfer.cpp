@@ -15,13 +15,13 @@ QString quoted(const QString& name) {
     return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-// Tables holding what the office itself entered; codes and layouts come
-// with every new store.
+// Tables holding what the office itself entered; codes, account titles
+// (jungga) and layouts come with every new store.
 const QStringList& officeDataTables() {
     static const QStringList tables = {
         QStringLiteral("budong"),   QStringLiteral("burequ"),  QStringLiteral("buoffer"),
         QStringLiteral("man"),      QStringLiteral("upche"),   QStringLiteral("cont_1"),
-        QStringLiteral("cont_2"),   QStringLiteral("jungga"),  QStringLiteral("junggah"),
+        QStringLiteral("cont_2"),   QStringLiteral("junggah"),
         QStringLiteral("maipmach"), QStringLiteral("maipwon"), QStringLiteral("year_tot"),
         QStringLiteral("diary1"),   QStringLiteral("memo"),    QStringLiteral("pict"),
     };
@@ -91,10 +91,14 @@ qint64 copyTable(Database& from, Database& to, const QString& table) {
     const QStringList fields = commonFields(from, to, table);
     to.execute(QStringLiteral("DELETE FROM ") + quoted(table));
     if (fields.isEmpty()) return 0;
+    // Field names compare without case; each side is named as it spells them.
+    const TableInfo& targetInfo = to.tableInfo(table);
     QStringList names;
+    QStringList targetNames;
     QStringList marks;
     for (const QString& field : fields) {
         names.append(quoted(field));
+        targetNames.append(quoted(targetInfo.fields[static_cast<size_t>(targetInfo.fieldIndex(field))].name));
         marks.append(QStringLiteral("?"));
     }
     QSqlQuery source(from.connection());
@@ -105,7 +109,7 @@ qint64 copyTable(Database& from, Database& to, const QString& table) {
     }
     QSqlQuery insert(to.connection());
     if (!insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                            .arg(quoted(table), names.join(u','), marks.join(u',')))) {
+                            .arg(quoted(table), targetNames.join(u','), marks.join(u',')))) {
         to.throwFailure(QStringLiteral("자료를 옮길 수 없습니다: ") + table, insert);
     }
     // A number field SQLite kept as an empty text is empty (null) on the

@@ -24,6 +24,16 @@ QString keyViolationText(const QString& storeText) {
     return clash ? QStringLiteral("같은 키의 자료가 이미 있습니다 (Key violation).")
                  : QStringLiteral("자료를 저장할 수 없습니다.");
 }
+// A number field given an empty text: SQLite keeps the text; the server
+// takes no text in a number field, so there it is empty (null), which the
+// forms read alike.
+QVariant boundValue(const FieldDef& field, const QVariant& value, bool server) {
+    if (server && field.isNumeric() && value.typeId() == QMetaType::QString &&
+        value.toString().trimmed().isEmpty()) {
+        return QVariant();
+    }
+    return value;
+}
 }  // namespace
 
 Table::Table(QString tableName, Database* database)
@@ -297,7 +307,7 @@ void Table::post() {
                           .arg(quoteName(table.name), sets.join(u',')));
     }
     for (size_t i = 0; i < buffer_.size(); ++i)
-        query.addBindValue(buffer_[i]);
+        query.addBindValue(boundValue(table.fields[i], buffer_[i], database().isServer()));
     if (state_ == State::Edit) query.addBindValue(rowids_[static_cast<size_t>(position_)]);
     {
         StatementTransaction transaction(database());

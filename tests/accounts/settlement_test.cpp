@@ -131,6 +131,7 @@ TEST_F(SettlementTest, WorkTableMatchesTheEntriesByPartnerAndMonth) {
 
 // A rebuild that fails half way leaves the last settlement as it was.
 TEST_F(SettlementTest, AFailedRebuildLeavesTheLastSettlement) {
+    if (onServer()) GTEST_SKIP() << "makes the store fail through a SQLite trigger";
     rebuildSettlement(QStringLiteral("2026"), SettlementKind::Sales);
     const auto before = workTable();
     sql(QStringLiteral(

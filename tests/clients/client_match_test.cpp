@@ -237,6 +237,7 @@ namespace {
 class BothDirectionsTest : public StoreTest {
 protected:
     void SetUp() override {
+        if (testsOnServer()) GTEST_SKIP() << "stores empty texts in number fields, which only SQLite keeps";
         StoreTest::SetUp();
         std::mt19937 random(20261208);
         const auto pick = [&random](const QVariantList& pool) {

@@ -117,10 +117,9 @@ protected:
     }
     QStringList mailOutTableColumns() {
         QStringList names;
-        QSqlQuery query(db().connection());
-        EXPECT_TRUE(query.exec(QStringLiteral("PRAGMA table_info(xxx)")));
-        while (query.next())
-            names.append(query.value(1).toString().toLower());
+        db().forgetTableInfo(QStringLiteral("xxx"));
+        for (const FieldDef& field : db().tableInfo(QStringLiteral("xxx")).fields)
+            names.append(field.name.toLower());
         return names;
     }
 };

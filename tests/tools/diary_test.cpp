@@ -318,8 +318,12 @@ TEST_F(DiaryTest, TheEntryFormRefusesWhatCannotBeSavedAndLosesNothing) {
 // its next opening; the reminders and their keys stay as the listing entry
 // form writes and finds them.
 TEST_F(DiaryTest, AnOlderStoreKeepsItsRemindersAndGainsTheDayIndex) {
+    if (onServer()) GTEST_SKIP() << "makes an older SQLite file by its user_version; the server's store is made whole";
     sql(QStringLiteral("DROP INDEX diary1_day1"));
-    // A store of the version just before the day index came.
+    // A store of the version just before the day index came, without what
+    // later versions added.
+    sql(QStringLiteral("ALTER TABLE budong DROP COLUMN changes"));
+    sql(QStringLiteral("ALTER TABLE budong DROP COLUMN changedby"));
     sql(QStringLiteral("PRAGMA user_version = 59"));
     const int entries = rows(QStringLiteral("diary1"));
     const QString directory = office().aliasDirectory();
