@@ -4,6 +4,7 @@
 #include "backup/photo_store.h"
 #include "common/office_store.h"
 #include "data/database.h"
+#include "data/server_address.h"
 #include "data/store_copy.h"
 #include "data/store_file_check.h"
 #include "data/store_messages.h"
@@ -234,9 +235,17 @@ bool renameFile(const QString& from, const QString& to) {
 }
 
 RestoreResult restoreBackup(const RestoreRequest& request) {
-    const BackupPlace place = locate(request.backup);
     const OfficeFolder& office = request.office;
     const QString dataFolder = office.aliasDirectory();
+    // A store on a database server is put back on the server (pg_restore);
+    // a backup of a local file never replaces it.
+    if (isServerAlias(dataFolder)) {
+        throw StoreError(QStringLiteral("자료 서버를 쓰는 사무실입니다. 서버의 자료는 서버에서 pg_restore로 "
+                                        "되돌리세요. 아무것도 바꾸지 않았습니다.\n서버: ") +
+                             parseServerAddress(dataFolder).shown(),
+                         QStringLiteral("the store is on a server"));
+    }
+    const BackupPlace place = locate(request.backup);
     if (office.namesAliasDirectory() && !QFileInfo(dataFolder).isDir()) {
         throw StoreError(missingDataFolderRefusal(dataFolder), QStringLiteral("no data folder"));
     }

@@ -165,7 +165,8 @@ private:
     // string_agg wants text and always a separator (SQLite's is ",").
     void noteGroupConcat() {
         qsizetype open = index_ + 1;
-        while (open < size() && at(open).kind == Piece::Space) ++open;
+        while (open < size() && at(open).kind == Piece::Space)
+            ++open;
         if (open >= size() || at(open).text != u"(") return;
         const qsizetype close = matchingParenthesis(open);
         if (close < 0) return;
@@ -257,7 +258,7 @@ private:
     bool pendingCollation_ = false;
     qsizetype tableParenthesis_ = -1;
     qsizetype closingParenthesis_ = -1;
-    std::vector<qsizetype> unnamed_;  // closing parentheses of unnamed subqueries
+    std::vector<qsizetype> unnamed_;         // closing parentheses of unnamed subqueries
     std::vector<qsizetype> aggregateOpen_;   // of group_concat: its opening parenthesis,
     std::vector<qsizetype> aggregateComma_;  // the comma before its separator,
     std::vector<qsizetype> aggregateClose_;  // or its closing one when it has none

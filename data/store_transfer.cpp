@@ -19,11 +19,11 @@ QString quoted(const QString& name) {
 // (jungga) and layouts come with every new store.
 const QStringList& officeDataTables() {
     static const QStringList tables = {
-        QStringLiteral("budong"),   QStringLiteral("burequ"),  QStringLiteral("buoffer"),
-        QStringLiteral("man"),      QStringLiteral("upche"),   QStringLiteral("cont_1"),
-        QStringLiteral("cont_2"),   QStringLiteral("junggah"),
-        QStringLiteral("maipmach"), QStringLiteral("maipwon"), QStringLiteral("year_tot"),
-        QStringLiteral("diary1"),   QStringLiteral("memo"),    QStringLiteral("pict"),
+        QStringLiteral("budong"),  QStringLiteral("burequ"),   QStringLiteral("buoffer"),
+        QStringLiteral("man"),     QStringLiteral("upche"),    QStringLiteral("cont_1"),
+        QStringLiteral("cont_2"),  QStringLiteral("junggah"),  QStringLiteral("maipmach"),
+        QStringLiteral("maipwon"), QStringLiteral("year_tot"), QStringLiteral("diary1"),
+        QStringLiteral("memo"),    QStringLiteral("pict"),
     };
     return tables;
 }
@@ -98,7 +98,8 @@ qint64 copyTable(Database& from, Database& to, const QString& table) {
     QStringList marks;
     for (const QString& field : fields) {
         names.append(quoted(field));
-        targetNames.append(quoted(targetInfo.fields[static_cast<size_t>(targetInfo.fieldIndex(field))].name));
+        targetNames.append(
+            quoted(targetInfo.fields[static_cast<size_t>(targetInfo.fieldIndex(field))].name));
         marks.append(QStringLiteral("?"));
     }
     QSqlQuery source(from.connection());
