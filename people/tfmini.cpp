@@ -44,9 +44,9 @@ TFMini::TFMini(QWidget* parent) : TaskForm(parent) {
 }
 
 void TFMini::buildControls() {
-    const auto& specs = printerSettingsFields();
+    const auto& settingFields = printerSettingsFields();
     for (size_t i = 0; i < fields_.size(); ++i) {
-        fields_[i] = named(new QLineEdit(this), specs[i].control);
+        fields_[i] = named(new QLineEdit(this), settingFields[i].control);
         fields_[i]->setAlignment(Qt::AlignRight);
     }
     Edit1 = fields_[0], Edit2 = fields_[1], Edit3 = fields_[2], Edit4 = fields_[3];

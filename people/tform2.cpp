@@ -68,13 +68,13 @@ void colour(QWidget* widget, const QColor& background) {
 }
 
 PrintDevice::FontSpec fontSpec(const QFont& font) {
-    PrintDevice::FontSpec spec;
-    spec.name = font.family();
-    spec.pointSize = font.pointSize();
-    spec.bold = font.bold();
-    spec.italic = font.italic();
-    spec.underline = font.underline();
-    return spec;
+    PrintDevice::FontSpec printed;
+    printed.name = font.family();
+    printed.pointSize = font.pointSize();
+    printed.bold = font.bold();
+    printed.italic = font.italic();
+    printed.underline = font.underline();
+    return printed;
 }
 }  // namespace
 
