@@ -301,8 +301,12 @@ void Database::runScript(const QString& resourcePath) {
 }
 
 void Database::execute(const QString& sql, const QVariantList& parameters) {
+    // A new table on the server numbers its rows as the local store's do.
+    const bool defining =
+        server_ && sql.trimmed().startsWith(QLatin1StringView("create table"), Qt::CaseInsensitive);
     if (!server_ || transactionDepth_ == 0) {
         executeStatement(sql, parameters);
+        if (defining) numberNewRows();
         return;
     }
     // On the server a failed statement spoils the whole transaction; inside
@@ -321,6 +325,7 @@ void Database::execute(const QString& sql, const QVariantList& parameters) {
         throw;
     }
     executeStatement(QStringLiteral("RELEASE SAVEPOINT quarnel_statement"), {});
+    if (defining) numberNewRows();
 }
 
 void Database::executeStatement(const QString& sql, const QVariantList& parameters) {

@@ -119,6 +119,7 @@ private:
     void writeServerMark(int version);
     int serverSchemaVersion() const;
     void beginServerWrite();
+    void numberNewRows();
     const TableInfo& serverTableInfo(const QString& name);
     QStringList serverTableNames() const;
     void watchIdle();

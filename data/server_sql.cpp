@@ -179,6 +179,12 @@ private:
             if (depth == 1 && at(k).text == u"," && comma < 0) comma = k;
         }
         aggregateOpen_.push_back(open);
+        // group_concat(DISTINCT x): the server wants the word before the cast.
+        for (qsizetype k = open + 1; k < close; ++k) {
+            if (at(k).kind == Piece::Space) continue;
+            if (is(at(k), "distinct")) distinct_.push_back(k);
+            break;
+        }
         if (comma >= 0) {
             aggregateComma_.push_back(comma);
         } else {
@@ -192,9 +198,12 @@ private:
 
     void write(const Piece& piece) {
         if (among(aggregateOpen_, index_)) {
-            out_ += QStringLiteral("((");
+            const Piece* next = nextSignificant();
+            out_ += next && is(*next, "distinct") ? QStringLiteral("(DISTINCT (")
+                                                  : QStringLiteral("((");
             return;
         }
+        if (among(distinct_, index_)) return;
         if (among(aggregateComma_, index_)) {
             out_ += QStringLiteral(")::text,");
             return;
@@ -262,6 +271,7 @@ private:
     std::vector<qsizetype> aggregateOpen_;   // of group_concat: its opening parenthesis,
     std::vector<qsizetype> aggregateComma_;  // the comma before its separator,
     std::vector<qsizetype> aggregateClose_;  // or its closing one when it has none
+    std::vector<qsizetype> distinct_;        // DISTINCT inside it, written before the cast
     int subqueries_ = 0;
 };
 

@@ -119,8 +119,54 @@ void Database::openServerStore() {
     } else {
         createServerStore();
     }
+    numberNewRows();
     transaction.commit();
     tableInfo_.clear();
+}
+
+// A table whose key is one whole-number field numbers its new rows itself,
+// as the local store does: a row saved without a key (a new contract) gets
+// one more than the largest key in the table. A trigger on the server does
+// the same, also after rows were copied in with their keys; two desks adding
+// at once take turns, so that neither is refused for the other's number.
+void Database::numberNewRows() {
+    const auto run = [this](const QString& statement) {
+        QSqlQuery query(db_);
+        if (!query.exec(statement))
+            throwFailure(QStringLiteral("자료를 처리할 수 없습니다."), query);
+        return query;
+    };
+    QSqlQuery tables = run(QStringLiteral(
+        "SELECT t.relname, a.attname FROM pg_index x JOIN pg_class t ON t.oid = x.indrelid "
+        "JOIN pg_namespace n ON n.oid = t.relnamespace "
+        "JOIN pg_attribute a ON a.attrelid = t.oid AND a.attnum = x.indkey[0] "
+        "WHERE x.indisprimary AND x.indnatts = 1 AND n.nspname = current_schema() "
+        "AND a.atttypid IN ('int8'::regtype, 'int4'::regtype) AND NOT EXISTS (SELECT 1 FROM "
+        "pg_trigger g WHERE g.tgrelid = t.oid AND g.tgname = 'quarnel_number_rows')"));
+    QList<QPair<QString, QString>> unnumbered;
+    while (tables.next())
+        unnumbered.append({tables.value(0).toString(), tables.value(1).toString()});
+    tables.finish();
+    if (unnumbered.isEmpty()) return;
+    run(QStringLiteral(
+            "CREATE OR REPLACE FUNCTION quarnel_number_row() RETURNS trigger LANGUAGE plpgsql AS "
+            "$f$ "
+            "DECLARE next_key bigint; "
+            "BEGIN "
+            "IF (to_jsonb(NEW) -> TG_ARGV[0]) = 'null'::jsonb THEN "
+            "PERFORM pg_advisory_xact_lock(%1, TG_RELID::int); "
+            "EXECUTE format('SELECT coalesce(max(%I), 0) + 1 FROM %I.%I', TG_ARGV[0], "
+            "TG_TABLE_SCHEMA, TG_TABLE_NAME) INTO next_key; "
+            "NEW := jsonb_populate_record(NEW, jsonb_build_object(TG_ARGV[0], next_key)); "
+            "END IF; "
+            "RETURN NEW; "
+            "END $f$")
+            .arg(kStoreCreationLock));
+    for (const auto& [table, field] : unnumbered) {
+        run(QStringLiteral("CREATE TRIGGER quarnel_number_rows BEFORE INSERT ON \"%1\" FOR EACH "
+                           "ROW EXECUTE FUNCTION quarnel_number_row('%2')")
+                .arg(table, field));
+    }
 }
 
 void Database::createServerStore() {

@@ -292,31 +292,37 @@ void Table::post() {
         marks.append(QStringLiteral("?"));
     }
     QSqlQuery query(database().connection());
+    // On a server, preparing a write already takes the table's lock, and may
+    // wait for another desk's write and fail: it runs inside the statement's
+    // savepoint, and a failure there is reported as the save's (the busy
+    // message when another desk held the table).
+    StatementTransaction transaction(database());
+    bool prepared = false;
     if (state_ == State::Insert) {
         // The server tells the new row's number only when asked.
         const QString returning =
             database().isServer() ? QStringLiteral(" RETURNING rowid") : QString();
-        query.prepare(
+        prepared = query.prepare(
             QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)%4")
                 .arg(quoteName(table.name), names.join(u','), marks.join(u','), returning));
     } else {
         QStringList sets;
         for (const QString& name : names)
             sets.append(name + QStringLiteral(" = ?"));
-        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                          .arg(quoteName(table.name), sets.join(u',')));
+        prepared = query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                     .arg(quoteName(table.name), sets.join(u',')));
+    }
+    if (!prepared && database().isServer()) {
+        database().throwFailure(QStringLiteral("자료를 저장할 수 없습니다: ") + tableName_, query);
     }
     for (size_t i = 0; i < buffer_.size(); ++i)
         query.addBindValue(boundValue(table.fields[i], buffer_[i], database().isServer()));
     if (state_ == State::Edit) query.addBindValue(rowids_[static_cast<size_t>(position_)]);
-    {
-        StatementTransaction transaction(database());
-        if (!query.exec()) {
-            const QString text = errorText(query);
-            throw StoreError(keyViolationText(text) + u' ' + tableName_, text);
-        }
-        transaction.commit();
+    if (!query.exec()) {
+        const QString text = errorText(query);
+        throw StoreError(keyViolationText(text) + u' ' + tableName_, text);
     }
+    transaction.commit();
     const bool returned = state_ == State::Insert && database().isServer() && query.next();
     const qint64 rowid = returned                  ? query.value(0).toLongLong()
                          : state_ == State::Insert ? query.lastInsertId().toLongLong()

@@ -5,11 +5,15 @@
 #include "app/tfmbu_main.h"
 #include "backup/backup_commands.h"
 #include "backup/backup_settings.h"
+#include "backup/office_backup.h"
 #include "common/ini_file.h"
+#include "data/store_error.h"
 #include "tests/backup/backup_support.h"
 #include "tests/support/other_program.h"
 
+#include <QFileInfo>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTextStream>
 
@@ -28,6 +32,31 @@ private:
 }  // namespace
 
 TEST_F(BackupTest, ClosingTheMainWindowBacksUpWhatWasWrittenByAnyProgramSinceTheLastBackup) {
+    if (onServer()) {
+        // The server is backed up on its own: closing makes no copy, says
+        // nothing and records nothing.
+        addListing(QStringLiteral("L1"), QStringLiteral("김철수"));
+        {
+            TFMbu_main window;
+            window.show();
+            window.close();
+        }
+        EXPECT_TRUE(backupNames().isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(root()));
+        EXPECT_TRUE(dlg().messages.isEmpty());
+        EXPECT_FALSE(readBackupState(office()).lastFailed.isValid());
+        EXPECT_FALSE(backupNeeded(office(), db()));
+        try {
+            backUpOffice(office(), db(), root(), clock().now(), {});
+            ADD_FAILURE() << "a server store was copied as a file";
+        } catch (const StoreError& error) {
+            EXPECT_TRUE(error.context().startsWith(
+                QStringLiteral("자료 서버를 쓰는 사무실은 여기서 복사하지 않습니다.")))
+                << error.context().toStdString();
+        }
+        EXPECT_FALSE(readBackupState(office()).lastFailed.isValid());
+        return;
+    }
     const auto closeWindow = [this] {
         TFMbu_main window;
         window.show();
@@ -64,17 +93,19 @@ TEST_F(BackupTest, AFolderThatCannotBeWrittenIsToldTheWindowClosesAndTheStatusBa
     ini.setText(QStringLiteral("Backup"), QStringLiteral("folder"), QStringLiteral("usb/q"));
     ASSERT_TRUE(ini.save());
     ASSERT_EQ(backupRoot(office()), home_.filePath(QStringLiteral("usb/q")));
-    {
+    // With a store on a server nothing is copied on close (above); the
+    // status bar reads the recorded state the same way.
+    if (!onServer()) {
         TFMbu_main window;
         window.show();
         QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("BT9")), Qt::LeftButton);
         EXPECT_FALSE(window.isVisible());
+        ASSERT_EQ(dlg().messages.size(), 1);
+        EXPECT_EQ(dlg().last().icon, Dialogs::Icon::Warning);
+        EXPECT_TRUE(dlg().last().text.startsWith(
+            QStringLiteral("사무실 자료를 백업하지 못했습니다. 프로그램은 닫힙니다.")))
+            << dlg().last().text.toStdString();
     }
-    ASSERT_EQ(dlg().messages.size(), 1);
-    EXPECT_EQ(dlg().last().icon, Dialogs::Icon::Warning);
-    EXPECT_TRUE(dlg().last().text.startsWith(
-        QStringLiteral("사무실 자료를 백업하지 못했습니다. 프로그램은 닫힙니다.")))
-        << dlg().last().text.toStdString();
 
     const struct {
         const char* what;
@@ -106,6 +137,7 @@ TEST_F(BackupTest, AFolderThatCannotBeWrittenIsToldTheWindowClosesAndTheStatusBa
 }
 
 TEST_F(BackupTest, CommandsBackUpListAndRestoreTheOffice) {
+    if (onServer()) GTEST_SKIP() << "backs up the SQLite file; a server store is dumped (below)";
     HomeForCommands home(office().path());
     addListing(QStringLiteral("L1"), QStringLiteral("김철수"));
     attachPhoto(QStringLiteral("P1"), QStringLiteral("L1"), QStringLiteral("FRONT.JPG"), "front");
@@ -149,4 +181,36 @@ TEST_F(BackupTest, CommandsBackUpListAndRestoreTheOffice) {
           QStringList{QStringLiteral("--backup"), usb, usb},
           QStringList{QStringLiteral("--backups"), QStringLiteral("--x")}})
         EXPECT_EQ(run(wrong), 2) << wrong.join(u' ').toStdString();
+}
+
+TEST_F(BackupTest, OnAServerTheBackupCommandDumpsTheDatabaseAndARestoreIsRefused) {
+    if (!onServer())
+        GTEST_SKIP()
+            << "needs the store on the database server; runs in backup_on_close_test on the server";
+    if (QStandardPaths::findExecutable(QStringLiteral("pg_dump")).isEmpty())
+        GTEST_SKIP() << "pg_dump is not installed";
+    HomeForCommands home(office().path());
+    addListing(QStringLiteral("L1"), QStringLiteral("김철수"));
+    const QString usb = home_.filePath(QStringLiteral("usb"));
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    EXPECT_EQ(runBackupCommand({QStringLiteral("quarnel"), QStringLiteral("--backup"), usb},
+                               outStream, errStream),
+              0)
+        << (out + err).toStdString();
+    EXPECT_TRUE(out.startsWith(QStringLiteral("서버 자료를 pg_dump로 백업했습니다: ")))
+        << out.toStdString();
+    const QString file = out.section(u'\n', 0, 0).section(QStringLiteral(": "), 1);
+    QFile dump(file);
+    ASSERT_TRUE(dump.open(QIODevice::ReadOnly)) << file.toStdString();
+    EXPECT_TRUE(dump.readAll().startsWith("PGDMP")) << "the server's own dump format";
+
+    out.clear();
+    err.clear();
+    EXPECT_EQ(runBackupCommand({QStringLiteral("quarnel"), QStringLiteral("--restore"), file},
+                               outStream, errStream),
+              1);
+    EXPECT_TRUE(err.contains(QStringLiteral("자료 서버를 쓰는 사무실입니다.")))
+        << err.toStdString();
+    EXPECT_EQ(owners(), QStringList{QStringLiteral("김철수")});
 }

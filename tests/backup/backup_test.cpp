@@ -36,7 +36,18 @@ QByteArray fileBytes(const QString& path) {
 struct Killed {};
 }  // namespace
 
-TEST_F(BackupTest, ACopyWhileAnotherProgramWritesIsOnePictureOfTheStore) {
+// Backups and restores of the store file itself.
+class BackupFileTest : public BackupTest {
+protected:
+    void SetUp() override {
+        if (testsOnServer())
+            GTEST_SKIP() << "copies and restores the SQLite store file; a store on a server is "
+                            "dumped with pg_dump (backup_on_close_test)";
+        BackupTest::SetUp();
+    }
+};
+
+TEST_F(BackupFileTest, ACopyWhileAnotherProgramWritesIsOnePictureOfTheStore) {
     // Every write of the other program adds a listing and counts it in one
     // transaction; a copy that mixed two moments would disagree with itself.
     sql(QStringLiteral("CREATE TABLE tally (n INTEGER)"));
@@ -88,7 +99,7 @@ TEST_F(BackupTest, ACopyWhileAnotherProgramWritesIsOnePictureOfTheStore) {
     EXPECT_EQ(rows(QStringLiteral("budong")), 420) << "the other program's writes all stayed";
 }
 
-TEST_F(BackupTest, AYearOfDailyClosesKeepsTenDaysTwelveMonthsAndTheirPhotos) {
+TEST_F(BackupFileTest, AYearOfDailyClosesKeepsTenDaysTwelveMonthsAndTheirPhotos) {
     // Closes every day of 2026 but Sundays, always after a write; on the
     // Sundays nothing is written and nothing is backed up. Photo A lives in
     // the first three weeks only, B spans the end of January, and C changes
@@ -129,7 +140,7 @@ TEST_F(BackupTest, AYearOfDailyClosesKeepsTenDaysTwelveMonthsAndTheirPhotos) {
     EXPECT_FALSE(state.lastFailed.isValid());
 }
 
-TEST_F(BackupTest, ARestoreStoppedAtItsLastStepLeavesEitherOfficeWhole) {
+TEST_F(BackupFileTest, ARestoreStoppedAtItsLastStepLeavesEitherOfficeWhole) {
     addListing(QStringLiteral("L1"), QStringLiteral("김철수"));
     const BackupResult backup = backUpOffice(office(), db(), root(), clock().now(), {});
     sql(QStringLiteral("DELETE FROM budong"));
@@ -165,7 +176,7 @@ TEST_F(BackupTest, ARestoreStoppedAtItsLastStepLeavesEitherOfficeWhole) {
     EXPECT_EQ(owners(), QStringList{QStringLiteral("김철수")});
 }
 
-TEST_F(BackupTest, PhotosComeBackWithTheirListingsAndNothingInPictIsLost) {
+TEST_F(BackupFileTest, PhotosComeBackWithTheirListingsAndNothingInPictIsLost) {
     addListing(QStringLiteral("L1"), QStringLiteral("김철수"));
     attachPhoto(QStringLiteral("P1"), QStringLiteral("L1"), QStringLiteral("FRONT.JPG"), "front");
     attachPhoto(QStringLiteral("P2"), QStringLiteral("L1"), QStringLiteral("BACK.JPG"), "back");
@@ -201,7 +212,7 @@ TEST_F(BackupTest, PhotosComeBackWithTheirListingsAndNothingInPictIsLost) {
     EXPECT_TRUE(restored.backupBefore.endsWith(QStringLiteral("-before-restore")));
 }
 
-TEST_F(BackupTest, ADamagedOrForeignBackupOrABusyStoreIsRefusedAndTheOfficeStaysAsItWas) {
+TEST_F(BackupFileTest, ADamagedOrForeignBackupOrABusyStoreIsRefusedAndTheOfficeStaysAsItWas) {
     addListing(QStringLiteral("L1"), QStringLiteral("김철수"));
     attachPhoto(QStringLiteral("P1"), QStringLiteral("L1"), QStringLiteral("FRONT.JPG"), "front");
     const BackupResult good = backUpOffice(office(), db(), root(), clock().now(), {});

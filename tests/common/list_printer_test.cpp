@@ -96,11 +96,11 @@ QStringList rowNumbers(const RecordingPrintDevice& device, int page,
 class ListPrinterTest : public StoreTest {
 protected:
     void insertListings(int count) {
-        sql(QStringLiteral("WITH RECURSIVE seq(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM seq "
-                           "WHERE i < ?) INSERT INTO budong (scancode, name, addr, dpung, im) "
-                           "SELECT printf('A%04d', i), '김' || i, '서울 ' || i, i, "
-                           "CASE WHEN i % 3 = 0 THEN '임대' ELSE '매매' END FROM seq"),
-            {count});
+        sql(sequence(count) +
+            QStringLiteral("INSERT INTO budong (scancode, name, addr, dpung, im) "
+                           "SELECT %1, '김' || i, '서울 ' || i, i, "
+                           "CASE WHEN i % 3 = 0 THEN '임대' ELSE '매매' END FROM seq")
+                .arg(padded(QStringLiteral("A"), 4)));
     }
 
     void openListings(Query& q) {

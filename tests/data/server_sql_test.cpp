@@ -17,7 +17,10 @@ TEST(ServerSqlTest, StatementsBecomeTheServersWithoutTouchingTextConstants) {
          R"(SELECT 1 FROM budong WHERE addr ILIKE ? ESCAPE '\' AND memo NOT ILIKE 'LIKE')"},
         {"SELECT ifnull(sum(x), 0) FROM t", "SELECT COALESCE(sum(x), 0) FROM t"},
         {"SELECT group_concat(a || b) FROM t", "SELECT string_agg((a || b)::text, ',') FROM t"},
-        {"SELECT group_concat(f(a, b), ';') FROM t", "SELECT string_agg((f(a, b))::text, ';') FROM t"},
+        {"SELECT group_concat(f(a, b), ';') FROM t",
+         "SELECT string_agg((f(a, b))::text, ';') FROM t"},
+        {"SELECT group_concat(DISTINCT a) FROM t",
+         "SELECT string_agg(DISTINCT ( a)::text, ',') FROM t"},
         // A select in parentheses is named where it has no name.
         {"SELECT count(*) FROM (SELECT a FROM t WHERE (b = 1))",
          "SELECT count(*) FROM (SELECT a FROM t WHERE (b = 1)) AS quarnel_sub1"},

@@ -1,5 +1,5 @@
-#include "data/store_error.h"
 #include "data/table.h"
+#include "data/store_error.h"
 #include "tests/support/store_fixture.h"
 
 namespace {
@@ -28,8 +28,11 @@ TEST_F(TableTest, EverySpellingWalksTheSameRowsInKeyOrder) {
         Table t(QString::fromUtf8(spelling));
         t.open();
         QStringList keys;
-        for (t.first(); !t.eof(); t.next()) keys.append(t.text(QStringLiteral("scancode")));
-        EXPECT_EQ(keys, (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")})) << spelling;
+        for (t.first(); !t.eof(); t.next())
+            keys.append(t.text(QStringLiteral("scancode")));
+        EXPECT_EQ(keys,
+                  (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}))
+            << spelling;
         EXPECT_EQ(t.recordCount(), 3);
     }
 }
@@ -67,7 +70,8 @@ TEST_F(TableTest, EditDeleteAndKeyViolation) {
     t.edit();
     t.setValue(QStringLiteral("name"), QStringLiteral("김\"철수"));
     t.post();
-    EXPECT_EQ(scalar(QStringLiteral("SELECT name FROM budong WHERE scancode='A'")).toString(), QStringLiteral("김\"철수"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT name FROM budong WHERE scancode='A'")).toString(),
+              QStringLiteral("김\"철수"));
 
     t.append();
     t.setValue(QStringLiteral("scancode"), QStringLiteral("B"));
@@ -88,7 +92,8 @@ TEST_F(TableTest, TextLongerThanItsFieldIsRefusedNotCut) {
     t.open();
     t.append();
     t.setValue(QStringLiteral("scancode"), QStringLiteral("D"));
-    t.setValue(QStringLiteral("name"), QStringLiteral("가나다라마바"));  // 12 bytes in a 10-byte field
+    t.setValue(QStringLiteral("name"),
+               QStringLiteral("가나다라마바"));  // 12 bytes in a 10-byte field
     try {
         t.post();
         FAIL() << "a 12-byte name was stored in a 10-byte field";
@@ -102,8 +107,9 @@ TEST_F(TableTest, TextLongerThanItsFieldIsRefusedNotCut) {
 }
 
 TEST_F(TableTest, SecondaryIndexGivesAListingsPhotosTogether) {
-    sql(QStringLiteral("INSERT INTO pict (scancode, scanbud, filename) VALUES "
-                       "('p1','L2','A.JPG'), ('p2','L1','B.JPG'), ('p3','L2','C.JPG'), ('p4','L1','D.JPG')"));
+    sql(QStringLiteral(
+        "INSERT INTO pict (scancode, scanbud, filename) VALUES "
+        "('p1','L2','A.JPG'), ('p2','L1','B.JPG'), ('p3','L2','C.JPG'), ('p4','L1','D.JPG')"));
     Table t(QStringLiteral("PICT.DB"));
     t.setIndexName(QStringLiteral("PICT_SCANBUD"));
     t.open();
@@ -130,6 +136,30 @@ TEST_F(TableTest, TableWithoutKeyKeepsInsertionOrder) {
         t.post();
     }
     QStringList titles;
-    for (t.first(); !t.eof(); t.next()) titles.append(t.text(QStringLiteral("Memotitle")));
-    EXPECT_EQ(titles, (QStringList{QStringLiteral("다"), QStringLiteral("가"), QStringLiteral("나")}));
+    for (t.first(); !t.eof(); t.next())
+        titles.append(t.text(QStringLiteral("Memotitle")));
+    EXPECT_EQ(titles,
+              (QStringList{QStringLiteral("다"), QStringLiteral("가"), QStringLiteral("나")}));
+}
+
+// A contract saved without a number gets one more than the largest, on
+// either engine: also after rows came in with their numbers (an import, a
+// copy of the store), and in a table made later with such a key.
+TEST_F(TableTest, ARowSavedWithoutItsNumberIsNumberedAfterTheLargest) {
+    sql(QStringLiteral("INSERT INTO cont_1 (contno, sojaji) VALUES (41, '가')"));
+    sql(QStringLiteral("INSERT INTO cont_1 (sojaji) VALUES ('나')"));
+    Table contracts(QStringLiteral("CONT_1.DB"));
+    contracts.open();
+    contracts.append();
+    contracts.setValue(QStringLiteral("sojaji"), QStringLiteral("다"));
+    contracts.post();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(contno || sojaji, ' ') FROM "
+                                    "(SELECT contno, sojaji FROM cont_1 ORDER BY contno)"))
+                  .toString(),
+              QStringLiteral("41가 42나 43다"));
+
+    sql(QStringLiteral("CREATE TABLE later (n INTEGER PRIMARY KEY, t VARCHAR(4))"));
+    sql(QStringLiteral("INSERT INTO later (n, t) VALUES (7, 'a')"));
+    sql(QStringLiteral("INSERT INTO later (t) VALUES ('b')"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT max(n) FROM later")).toInt(), 8);
 }

@@ -265,9 +265,7 @@ TEST_F(CodeFormTest, FailedCascadeRollsBackTheCodeAndTheListings) {
     seedKinds();
     // The requests refuse every change, as a locked table would; the listings
     // were changed before them and must come back too.
-    sql(
-        QStringLiteral("CREATE TRIGGER requests_locked BEFORE UPDATE ON burequ "
-                       "BEGIN SELECT RAISE(ABORT, 'table is locked'); END"));
+    refuse(QStringLiteral("burequ"), QStringLiteral("UPDATE"), QStringLiteral("table is locked"));
     clickCode(QStringLiteral("아파트"));
     const int row = list()->currentRow();
     changeTo(QStringLiteral("아파트단지"));
@@ -310,14 +308,12 @@ TEST_F(CodeFormTest, ProgressPanelFollowsEachTableWhileCascading) {
 }
 
 TEST_F(CodeFormTest, RenamingACodeOfAThousandListingsIsQuick) {
-    sql(QStringLiteral(
-        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
-        "INSERT INTO budong (scancode, im, cname) SELECT printf('K%05d', i), "
-        "CASE WHEN i % 2 = 0 THEN '임대' ELSE '매매' END, '아파트' FROM n"));
-    sql(QStringLiteral(
-        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
-        "INSERT INTO burequ (scancode, im, cname, working) "
-        "SELECT printf('Q%05d', i), '임대', '아파트', '문의' FROM n"));
+    sql(sequence(2000) + QStringLiteral("INSERT INTO budong (scancode, im, cname) SELECT ") +
+        padded(QStringLiteral("K"), 5) +
+        QStringLiteral(", CASE WHEN i % 2 = 0 THEN '임대' ELSE '매매' END, '아파트' FROM seq"));
+    sql(sequence(1000) +
+        QStringLiteral("INSERT INTO burequ (scancode, im, cname, working) SELECT ") +
+        padded(QStringLiteral("Q"), 5) + QStringLiteral(", '임대', '아파트', '문의' FROM seq"));
     clickCode(QStringLiteral("아파트"));
     entry()->setText(QStringLiteral("아파트단지"));
     QElapsedTimer timer;
@@ -427,7 +423,8 @@ TEST_F(CodeFormTest, EntryAndListSelectionNeverDisagreeAfterAddAndDelete) {
     dlg().reset();
     entry()->setText(QStringLiteral("대지"));
     click("BTmodify");
-    EXPECT_EQ(codeRows("M", QStringLiteral("토지")), 1) << "수정 without a selected code does nothing";
+    EXPECT_EQ(codeRows("M", QStringLiteral("토지")), 1)
+        << "수정 without a selected code does nothing";
     EXPECT_EQ(codeRows("M", QStringLiteral("대지")), 0);
     EXPECT_EQ(fieldOf("budong", "cname", QStringLiteral("L1")), QStringLiteral("토지"));
     EXPECT_TRUE(dlg().messages.isEmpty());
@@ -468,14 +465,16 @@ TEST_F(CodeCatalogueTest, EmptyCodeIsTextAndAMissingStageIsNoCode) {
     EXPECT_EQ(catalogue.change(CodeCategory::Lease, QStringLiteral("상가"), QString()),
               Change::Changed);
     EXPECT_EQ(codeRows("I", QStringLiteral("")), 1);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT quote(cname) FROM budong WHERE scancode = 'L3'")),
+    EXPECT_EQ(scalar(QStringLiteral("SELECT CASE WHEN cname IS NULL THEN 'NULL' ELSE '''' || cname "
+                                    "|| '''' END FROM budong WHERE scancode = 'L3'")),
               QStringLiteral("''"))
         << "empty text, not a missing value";
 
     sql(QStringLiteral("INSERT INTO bucode (gubun, code) VALUES ('W', '')"));
     EXPECT_EQ(catalogue.change(CodeCategory::Consultation, QString(), QStringLiteral("보류")),
               Change::Changed);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT quote(working) FROM burequ WHERE scancode = 'R9'")),
+    EXPECT_EQ(scalar(QStringLiteral("SELECT CASE WHEN working IS NULL THEN 'NULL' ELSE '''' || "
+                                    "working || '''' END FROM burequ WHERE scancode = 'R9'")),
               QStringLiteral("NULL"))
         << "a request without a stage holds no code";
 }

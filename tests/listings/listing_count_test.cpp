@@ -12,14 +12,15 @@ class ListingCountTest : public StoreTest {
 protected:
     void SetUp() override {
         StoreTest::SetUp();
-        sql(QStringLiteral(
-            "WITH RECURSIVE seq(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM seq WHERE i < 40) "
-            "INSERT INTO budong (scancode, im, cname, addr, tmprice, reqing, kwanggo, expireday) "
-            "SELECT printf('K%03d', i), CASE WHEN i % 2 = 0 THEN '임대' ELSE '매매' END, "
-            "CASE WHEN i % 3 = 0 THEN '상가' ELSE '아파트' END, printf('서울시 %d동', 40 - i), i * "
-            "1000, "
-            "CASE WHEN i % 4 = 0 THEN 'N' ELSE 'Y' END, CASE WHEN i % 5 = 0 THEN 'Y' ELSE 'N' END, "
-            "printf('2027-01-%02d', i % 28 + 1) FROM seq"));
+        sql(sequence(40) +
+            QStringLiteral(
+                "INSERT INTO budong (scancode, im, cname, addr, tmprice, reqing, kwanggo, "
+                "expireday) SELECT %1, CASE WHEN i % 2 = 0 THEN '임대' ELSE '매매' END, "
+                "CASE WHEN i % 3 = 0 THEN '상가' ELSE '아파트' END, '서울시 ' || (40 - i) || '동', "
+                "i * 1000, CASE WHEN i % 4 = 0 THEN 'N' ELSE 'Y' END, "
+                "CASE WHEN i % 5 = 0 THEN 'Y' ELSE 'N' END, %2 FROM seq")
+                .arg(padded(QStringLiteral("K"), 3),
+                     padded(QStringLiteral("2027-01-"), 2, QStringLiteral("i % 28 + 1"))));
     }
 
     static int steppedRows(Query& query) {
@@ -87,6 +88,8 @@ TEST_F(ListingCountTest, LimitAndParametersInTheSortAreKept) {
 }
 
 TEST_F(ListingCountTest, SearchesReadTheListingIndexes) {
+    if (onServer())
+        GTEST_SKIP() << "reads SQLite's query plan; the server plans by its own statistics";
     Query query;
     buildListingSearch({}).applyTo(query);
     const TranslatedSql sql = query.translated();

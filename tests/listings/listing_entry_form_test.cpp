@@ -514,7 +514,8 @@ TEST_F(ListingEntryFormTest, ChangeIsSavedKeepingClearedStoredDates) {
 // the listing is never overwritten unasked. The question says which desk
 // changed what; Yes reads the listing again, No saves this form's over it.
 TEST_F(ListingEntryFormTest, AChangeSavedAtAnotherDeskMeanwhileIsReadAgainOrOverwritten) {
-    QSettings(office().iniPath(), QSettings::IniFormat).setValue(QStringLiteral("Office/desk"), QStringLiteral("1"));
+    QSettings(office().iniPath(), QSettings::IniFormat)
+        .setValue(QStringLiteral("Office/desk"), QStringLiteral("1"));
     struct Case {
         const char* what;
         Dialogs::Answer answer;
@@ -533,7 +534,8 @@ TEST_F(ListingEntryFormTest, AChangeSavedAtAnotherDeskMeanwhileIsReadAgainOrOver
         TFMbu_imd& f = open(2, number);
         typeAndLeave("EDname", QStringLiteral("박영희"));
         // Desk 2 saves the same listing meanwhile.
-        sql(QStringLiteral("UPDATE budong SET name = ?, tmprice = 12000, changes = changes + 1, changedby = '2' "
+        sql(QStringLiteral("UPDATE budong SET name = ?, tmprice = 12000, changes = changes + 1, "
+                           "changedby = '2' "
                            "WHERE scancode = ?"),
             {QStringLiteral("최민수"), number});
         dlg().script({c.answer});
@@ -541,11 +543,15 @@ TEST_F(ListingEntryFormTest, AChangeSavedAtAnotherDeskMeanwhileIsReadAgainOrOver
         ASSERT_FALSE(dlg().messages.isEmpty());
         const QString question = dlg().messages[0].text;
         EXPECT_EQ(dlg().messages[0].icon, Dialogs::Icon::Question);
-        EXPECT_TRUE(question.startsWith(QStringLiteral("다른 자리(2번)에서 이 물건을 먼저 수정하였습니다.")))
+        EXPECT_TRUE(question.startsWith(
+            QStringLiteral("다른 자리(2번)에서 이 물건을 먼저 수정하였습니다.")))
             << question.toStdString();
-        EXPECT_TRUE(question.contains(QStringLiteral("\n소유주: 김철수 → 최민수\n"))) << question.toStdString();
-        EXPECT_TRUE(question.contains(QStringLiteral("\n임대/매매가: 10000 → 12000\n"))) << question.toStdString();
-        EXPECT_FALSE(question.contains(QStringLiteral("집전화"))) << "only what the other desk changed";
+        EXPECT_TRUE(question.contains(QStringLiteral("\n소유주: 김철수 → 최민수\n")))
+            << question.toStdString();
+        EXPECT_TRUE(question.contains(QStringLiteral("\n임대/매매가: 10000 → 12000\n")))
+            << question.toStdString();
+        EXPECT_FALSE(question.contains(QStringLiteral("집전화")))
+            << "only what the other desk changed";
         EXPECT_EQ(stored(number, "name"), QString::fromUtf8(c.storedName));
         EXPECT_EQ(stored(number, "tmprice").toLongLong(), c.storedPrice);
         EXPECT_EQ(f.isVisible(), c.formOpen);
@@ -665,7 +671,8 @@ TEST_F(ListingEntryDeleteTest, YesDeletesListingPhotosFilesAndReminders) {
     ASSERT_TRUE(QDir(elsewhere.path()).mkdir(QStringLiteral("PICT")));
     writeFile(elsewhere.path() + QStringLiteral("/PICT/a.jpg"));
     // b.jpg is also the other listing's photo (attached again under its name).
-    sql(QStringLiteral("INSERT INTO pict (scancode, scanbud, filename) VALUES ('shared', ?, 'b.jpg')"),
+    sql(QStringLiteral(
+            "INSERT INTO pict (scancode, scanbud, filename) VALUES ('shared', ?, 'b.jpg')"),
         {other});
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
@@ -697,9 +704,7 @@ TEST_F(ListingEntryDeleteTest, NoOrAFailingPartKeepsEverything) {
     EXPECT_FALSE(f.isVisible());
 
     // The reminders refuse to go: the listing and its photo rows stay too.
-    sql(
-        QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON diary1 BEGIN "
-                       "SELECT RAISE(ABORT, 'locked'); END"));
+    refuse(QStringLiteral("diary1"), QStringLiteral("DELETE"), QStringLiteral("locked"));
     TFMbu_imd& again = open(2, number);
     dlg().script({Dialogs::Answer::Yes});
     click("BTdel");

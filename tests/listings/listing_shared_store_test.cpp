@@ -20,11 +20,10 @@ protected:
     void SetUp() override {
         ListingsStoreTest::SetUp();
         // More listings than the grid's first screen shows.
-        sql(
-            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
-                           "WHERE i < 300) INSERT INTO budong (scancode, name, im, cname, reqing, "
-                           "kwanggo) SELECT printf('K%03d', i), '소유자' || i, '매매', '아파트', "
-                           "'Y', 'N' FROM n"));
+        sql(sequence(300) +
+            QStringLiteral("INSERT INTO budong (scancode, name, im, cname, reqing, kwanggo) "
+                           "SELECT %1, '소유자' || i, '매매', '아파트', 'Y', 'N' FROM seq")
+                .arg(padded(QStringLiteral("K"), 3)));
         // A short wait for the other program, so that the test does not
         // take the five seconds the office waits.
         const QString directory = db().directory();
@@ -44,7 +43,7 @@ TEST_F(ListingSharedStoreTest, AListingTypedWhileAnotherProgramWritesIsSavedOnce
     auto* grid = child<QTableView>(list, "DBGrid1");
     ASSERT_EQ(grid->model()->rowCount(), 300);
 
-    OtherProgram other(db().filePath());
+    OtherProgram other(db());
     other.run("INSERT INTO diary1 (scancode, day1, remark) VALUES ('D1', '2026-12-20', '잔금일')");
 
     const QString owner = QStringLiteral("홍길동");
@@ -64,8 +63,11 @@ TEST_F(ListingSharedStoreTest, AListingTypedWhileAnotherProgramWritesIsSavedOnce
             clickOn(*form, "BTinp");
             ASSERT_EQ(dlg().errors.size(), 1);
             EXPECT_TRUE(dlg().errors.first().startsWith(
-                QStringLiteral("다른 프로그램이 자료를 쓰고 있어 1초 동안 기다렸지만 저장하지 "
-                               "못했습니다. 잠시 후 다시 하세요 ...!")))
+                onServer()
+                    ? QStringLiteral("다른 자리에서 같은 자료를 쓰고 있어 1초 동안 "
+                                     "기다렸지만 저장하지 못했습니다. 잠시 후 다시 하세요 ...!")
+                    : QStringLiteral("다른 프로그램이 자료를 쓰고 있어 1초 동안 기다렸지만 "
+                                     "저장하지 못했습니다. 잠시 후 다시 하세요 ...!")))
                 << dlg().errors.first().toStdString();
             EXPECT_FALSE(dlg().saw(QStringLiteral("자료를 등록하였습니다 ...!")));
             EXPECT_TRUE(form->isVisible());

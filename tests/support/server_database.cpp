@@ -1,5 +1,7 @@
 #include "tests/support/server_database.h"
 
+#include "data/database.h"
+
 #include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -7,6 +9,8 @@
 #include <QUuid>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 bool testsOnServer() {
     return qEnvironmentVariable("QUARNEL_TEST_ENGINE") == QLatin1StringView("postgresql");
@@ -16,12 +20,38 @@ QString testServerUrl() {
     return qEnvironmentVariable("QUARNEL_TEST_PG_URL");
 }
 
-ServerDatabase::ServerDatabase(const QString& serverUrl)
+ServerDatabase::ServerDatabase(const QString& serverUrl, const QString& templateName)
     : server_(parseServerAddress(serverUrl)),
       name_(QStringLiteral("quarnel_test_%1_%2")
                 .arg(QCoreApplication::applicationPid())
                 .arg(QUuid::createUuid().toString(QUuid::Id128).left(12))) {
-    administer(QStringLiteral("CREATE DATABASE %1 ENCODING 'UTF8' TEMPLATE template0").arg(name_));
+    administer(
+        QStringLiteral("CREATE DATABASE %1 ENCODING 'UTF8' TEMPLATE %2")
+            .arg(name_, templateName.isEmpty() ? QStringLiteral("template0") : templateName));
+}
+
+namespace {
+// The template of this test program, once made.
+std::unique_ptr<ServerDatabase>& templateDatabase() {
+    static std::unique_ptr<ServerDatabase> made;
+    return made;
+}
+}  // namespace
+
+QString storeTemplate() {
+    std::unique_ptr<ServerDatabase>& made = templateDatabase();
+    if (!made) {
+        auto fresh = std::make_unique<ServerDatabase>(testServerUrl());
+        // Opening the store makes its tables and starting data; closing it
+        // leaves the database free to be copied.
+        Database(fresh->url());
+        made = std::move(fresh);
+    }
+    return made->name();
+}
+
+void dropStoreTemplate() {
+    templateDatabase().reset();
 }
 
 ServerDatabase::~ServerDatabase() {

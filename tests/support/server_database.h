@@ -12,11 +12,20 @@ bool testsOnServer();
 // The server of the run; empty when none was given.
 QString testServerUrl();
 
+// The name of a database on the test server holding a whole new store (every
+// table and the starting data), made the first time it is asked for in this
+// test program; a test's store is copied from it, which is much quicker than
+// making each one anew. Dropped by dropStoreTemplate() when the program ends.
+QString storeTemplate();
+void dropStoreTemplate();
+
 // A database of its own on the test server for one test, dropped with the
 // object (with any connection still on it).
 class ServerDatabase {
 public:
-    explicit ServerDatabase(const QString& serverUrl);
+    // Made empty, or as a copy of `templateName` (a database nobody is
+    // connected to).
+    explicit ServerDatabase(const QString& serverUrl, const QString& templateName = {});
     ~ServerDatabase();
     ServerDatabase(const ServerDatabase&) = delete;
     ServerDatabase& operator=(const ServerDatabase&) = delete;

@@ -30,6 +30,16 @@ protected:
     QVariant scalar(const QString& statement, const QVariantList& parameters = {});
     // Number of rows of a table.
     int rows(const QString& table);
+    // Makes the store refuse every `event` (INSERT, UPDATE or DELETE) of a
+    // row of `table`, or of those matching `when` (a condition on NEW or
+    // OLD), with `message` in its error; on either engine.
+    void refuse(const QString& table, const QString& event, const QString& message,
+                const QString& when = {});
+    // Numbers 1..count as a one-column table `seq(i)`, to be put before an
+    // INSERT … SELECT … FROM seq; `padded(prefix, width)` is the text
+    // prefix + i with leading zeros, on either engine.
+    static QString sequence(int count);
+    static QString padded(const QString& prefix, int width, const QString& number = "i");
 
     QTemporaryDir home_;
     std::unique_ptr<ServerDatabase> server_;

@@ -3,10 +3,13 @@
 #include "app/startup.h"
 #include "common/form_keys.h"
 #include "common/shared_values.h"
+#include "tests/support/server_database.h"
 
 #include <QCoreApplication>
 
-QDateTime testStartMoment() { return QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0, 0)); }
+QDateTime testStartMoment() {
+    return QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0, 0));
+}
 
 void QuarnelTestEnvironment::SetUp() {
     initQuarnelResources();
@@ -14,6 +17,10 @@ void QuarnelTestEnvironment::SetUp() {
     installDialogs(std::make_unique<ScriptedDialogs>());
     installEnterPressesButtons(*QCoreApplication::instance());
     installClock(std::make_unique<FixedClock>(testStartMoment()));
+}
+
+void QuarnelTestEnvironment::TearDown() {
+    dropStoreTemplate();
 }
 
 void QuarnelTest::SetUp() {

@@ -3,14 +3,16 @@
 #include "common/clock.h"
 #include "tests/support/scripted_dialogs.h"
 
-#include <QDateTime>
 #include <gtest/gtest.h>
+#include <QDateTime>
 
 // Installed once per test binary: resources, font substitutes, scripted
 // dialogs and a fixed clock.
 class QuarnelTestEnvironment : public testing::Environment {
 public:
     void SetUp() override;
+    // Drops what the run made on the test server.
+    void TearDown() override;
 };
 
 // The moment the test clock shows at the start of every test.

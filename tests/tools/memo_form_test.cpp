@@ -117,7 +117,7 @@ TEST_F(MemoFormTest, NotesAreWrittenStoredOnLeavingAndCountedFromTheTable) {
     EXPECT_EQ(text()->toPlainText(), QStringLiteral("김 사장 010"));
 
     // Another program adds a note: the count is read, never kept by hand.
-    OtherProgram other(db().filePath());
+    OtherProgram other(db());
     other.run("INSERT INTO memo (Memotitle, Memo1) VALUES ('다른 곳', '')");
     click("BTnew");
     typeTitle(QStringLiteral("세 번째"));
