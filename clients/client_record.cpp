@@ -1,7 +1,9 @@
 #include "clients/client_record.h"
 
 #include "clients/offered_history.h"
+#include "common/changed_elsewhere.h"
 #include "common/clock.h"
+#include "common/desk.h"
 #include "common/number_format.h"
 #include "data/database.h"
 #include "data/table.h"
@@ -68,21 +70,50 @@ std::span<const ClientNumberField> clientNumberFields() {
     return kNumberFields;
 }
 
-std::optional<StoredClient> loadClient(const QString& scancode) {
-    Table clients(kTable);
-    clients.open();
-    if (!clients.findKey(scancode)) return std::nullopt;
+namespace {
+StoredClient storedFromRow(const Table& clients) {
     StoredClient stored;
     for (const ClientTextField& f : kTextFields)
         stored.record.*f.member = clients.text(QLatin1String(f.field));
     stored.record.memo1 = clients.text(QStringLiteral("memo1"));
+    stored.record.changes = clients.integer(QStringLiteral("changes"));
+    stored.record.changedBy = clients.text(QStringLiteral("changedby"));
     stored.yesan = shownNumber(clients, "yesan");
     stored.dpungl = shownNumber(clients, "dpungl");
     stored.dpungu = shownNumber(clients, "dpungu");
     stored.gpungl = shownNumber(clients, "gpungl");
     stored.gpungu = shownNumber(clients, "gpungu");
+    return stored;
+}
+}  // namespace
+
+std::optional<StoredClient> loadClient(const QString& scancode) {
+    Table clients(kTable);
+    clients.open();
+    if (!clients.findKey(scancode)) return std::nullopt;
+    StoredClient stored = storedFromRow(clients);
     clients.close();
     return stored;
+}
+
+QStringList changedClientFields(const StoredClient& loaded, const StoredClient& now) {
+    QStringList changes;
+    for (const ClientTextField& f : kTextFields) {
+        noteChangedField(changes, QString::fromUtf8(f.label), loaded.record.*f.member,
+                         now.record.*f.member);
+    }
+    const struct {
+        const char* label;
+        QString StoredClient::*shown;
+    } numbers[] = {{"예산", &StoredClient::yesan},
+                   {"대지평수(부터)", &StoredClient::dpungl},
+                   {"대지평수(까지)", &StoredClient::dpungu},
+                   {"건물평수(부터)", &StoredClient::gpungl},
+                   {"건물평수(까지)", &StoredClient::gpungu}};
+    for (const auto& n : numbers)
+        noteChangedField(changes, QString::fromUtf8(n.label), loaded.*n.shown, now.*n.shown);
+    noteChangedField(changes, QStringLiteral("메모"), loaded.record.memo1, now.record.memo1);
+    return changes;
 }
 
 std::optional<QString> saveClient(const ClientRecord& record, ClientSave kind,
@@ -91,15 +122,24 @@ std::optional<QString> saveClient(const ClientRecord& record, ClientSave kind,
     Table clients(kTable);
     clients.open();
     QString key = scancode;
+    qint64 changes = 1;
     if (kind == ClientSave::AsNew) {
         clients.append();
         key = appClock().timestampKey();
         clients.setValue(QStringLiteral("scancode"), key);
     } else {
+        // The count moves on only from the value this desk loaded; the
+        // statement holds the row until the action ends.
+        const bool claimed = claimRowChange(Database::qdb3(), kTable, QStringLiteral("scancode"),
+                                            scancode, record.changes);
         if (!clients.findKey(scancode)) return std::nullopt;
+        if (!claimed) throw ClientChangedElsewhere(storedFromRow(clients));
+        changes = record.changes + 1;
         clients.edit();
     }
     writeRecord(clients, record);
+    clients.setValue(QStringLiteral("changes"), changes);
+    clients.setValue(QStringLiteral("changedby"), deskNumber());
     clients.post();
     clients.close();
     transaction.commit();

@@ -2,6 +2,7 @@
 
 #include "clients/client_code_lists.h"
 #include "common/action_guard.h"
+#include "common/changed_elsewhere.h"
 #include "common/dates.h"
 #include "common/dialogs.h"
 #include "common/focus_keys.h"
@@ -105,7 +106,14 @@ void TFMbur_imd::activate() {
 bool TFMbur_imd::loadHandedInClient() {
     const std::optional<StoredClient> stored = loadClient(scancode);
     if (!stored) return false;
-    const ClientRecord& client = stored->record;
+    showClient(*stored);
+    savedNumber_ = scancode;
+    return true;
+}
+
+void TFMbur_imd::showClient(const StoredClient& stored) {
+    loaded_ = stored;
+    const ClientRecord& client = stored.record;
     EDname->setText(client.name);
     {
         const QSignalBlocker quiet(CBim);
@@ -118,17 +126,15 @@ bool TFMbur_imd::loadHandedInClient() {
     EDpipi->setText(client.pipi);
     EDhphone->setText(client.hphone);
     EDfax->setText(client.fax);
-    EDyesan->setText(stored->yesan);
-    EDdpungl->setText(stored->dpungl);
-    EDdpungu->setText(stored->dpungu);
-    EDgpungl->setText(stored->gpungl);
-    EDgpungu->setText(stored->gpungu);
+    EDyesan->setText(stored.yesan);
+    EDdpungl->setText(stored.dpungl);
+    EDdpungu->setText(stored.dpungu);
+    EDgpungl->setText(stored.gpungl);
+    EDgpungu->setText(stored.gpungu);
     EDinday->setText(client.inday);
     EDaddr->setText(client.addr);
     showStoredItem(CBworking, client.working);
     Memo1->setPlainText(client.memo1);
-    savedNumber_ = scancode;
-    return true;
 }
 
 void TFMbur_imd::fillCodeLists() {
@@ -246,9 +252,29 @@ void TFMbur_imd::saveAsNew() {
 }
 
 void TFMbur_imd::saveChange() {
-    const std::optional<ClientRecord> client = clientFromControls();
+    std::optional<ClientRecord> client = clientFromControls();
     if (!client) return;
-    if (saveClient(*client, ClientSave::AsChange, scancode)) {
+    client->changes = loaded_.record.changes;
+    std::optional<QString> saved;
+    for (;;) {
+        try {
+            saved = saveClient(*client, ClientSave::AsChange, scancode);
+            break;
+        } catch (const ClientChangedElsewhere& changed) {
+            const ChangedElsewhereChoice choice =
+                askChangedElsewhere(QStringLiteral("손님 자료를"), changed.current.record.changedBy,
+                                    changedClientFields(loaded_, changed.current));
+            if (choice == ChangedElsewhereChoice::Cancel) return;
+            if (choice == ChangedElsewhereChoice::ReadAgain) {
+                showClient(changed.current);
+                return;
+            }
+            // Overwrite: this form's request over the one now stored.
+            client->changes = changed.current.record.changes;
+            loaded_ = changed.current;
+        }
+    }
+    if (saved) {
         dialogs().beep();
         dialogs().information(QStringLiteral("자료를 수정하였습니다 ...!"));
     } else {

@@ -75,6 +75,7 @@ private:
 
     void activate();
     bool loadHandedInClient();
+    void showClient(const StoredClient& stored);
     void fillCodeLists();
     void refillCodeListsKeepingChoices();
     void closeSoon();
@@ -92,5 +93,6 @@ private:
     QHash<QString, QLineEdit*> edits_;
     QPointer<QLineEdit> enteredField_;
     QString savedNumber_;
+    StoredClient loaded_;  // the request as this form read it from the store
     bool activated_ = false;
 };

@@ -17,7 +17,7 @@
 class Dialogs {
 public:
     enum class Icon { Information, Warning, Error, Question };
-    enum class Buttons { Ok, Yes, YesNo, RetryCancel, OkCancel };
+    enum class Buttons { Ok, Yes, YesNo, RetryCancel, OkCancel, YesNoCancel };
     enum class Answer { Ok, Yes, No, Retry, Cancel };
 
     // Draws one print job on the device it is given.

@@ -75,6 +75,11 @@ Dialogs::Answer QtDialogs::message(Icon icon, const QString& text, Buttons butto
             addButton(box, QMessageBox::Ok, QStringLiteral("확인"));
             addButton(box, QMessageBox::Cancel, QStringLiteral("취소"));
             break;
+        case Buttons::YesNoCancel:
+            addButton(box, QMessageBox::Yes, QStringLiteral("예"));
+            addButton(box, QMessageBox::No, QStringLiteral("아니오"));
+            addButton(box, QMessageBox::Cancel, QStringLiteral("취소"));
+            break;
     }
     switch (box.exec()) {
         case QMessageBox::Yes:

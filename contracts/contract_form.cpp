@@ -1,8 +1,11 @@
 #include "contracts/contract_form.h"
 
 #include "common/action_guard.h"
+#include "common/changed_elsewhere.h"
+#include "common/desk.h"
 #include "common/dialogs.h"
 #include "common/list_printer.h"
+#include "contracts/document_labels.h"
 #include "contracts/document_title.h"
 #include "contracts/layout_printer.h"
 #include "contracts/office_details.h"
@@ -339,7 +342,7 @@ void ContractForm::saveDocument() {
             paymentMismatchQuestion(profile_.kind, documentRow())) {
         if (!dialogs().askYesNo(*question)) return;
     }
-    storeRow();
+    if (!storeRow()) return;
     BTdel->setEnabled(true);
     BTprint->setEnabled(true);
     dialogs().informationYes(profile_.savedMessage);
@@ -348,23 +351,79 @@ void ContractForm::saveDocument() {
 
 // Writes the form's row: a new row, or the changes of the stored one. When
 // the store refuses, nothing is written and the form keeps what was typed.
-void ContractForm::storeRow() {
+// When another desk saved the document since the form read it, the user
+// chooses; false when nothing was saved then.
+bool ContractForm::storeRow() {
+    while (!writeRow()) {
+        if (!settleChangeElsewhere()) return false;
+    }
+    showStoredRow();
+    return true;
+}
+
+// One try at writing the row, in one transaction; false, with nothing
+// written, when another desk saved the stored row meanwhile.
+bool ContractForm::writeRow() {
     Transaction transaction(Database::qdb3());
     try {
+        const QString changes = QStringLiteral("changes");
+        qint64 count = 1;
         if (inserting_) {
             table_.append();
         } else {
+            // The count moves on only from the value the form read; the
+            // statement holds the row until the action ends.
+            const qint64 loaded = table_.integer(changes);
+            const QVariant key = profile_.keyField.isEmpty() ? QVariant(table_.rowId())
+                                                             : table_.value(profile_.keyField);
+            if (!claimRowChange(Database::qdb3(), profile_.table, profile_.keyField, key, loaded))
+                return false;
+            count = loaded + 1;
             table_.edit();
         }
         for (const DocumentField& f : profile_.fields)
             table_.setValue(f.name, storedText(f.name));
+        table_.setValue(changes, count);
+        table_.setValue(QStringLiteral("changedby"), deskNumber());
         table_.post();
         transaction.commit();
     } catch (...) {
         table_.cancel();
         throw;
     }
-    showStoredRow();
+    return true;
+}
+
+// Another desk saved the document (or deleted it) since the form read it:
+// says what it changed and lets the user read it again, overwrite it or go
+// back to the form. True when the form's document is to be written again.
+bool ContractForm::settleChangeElsewhere() {
+    if (!table_.refresh()) {
+        dialogs().information(
+            QStringLiteral("이 %1는 이미 삭제되었습니다. 저장하지 않았습니다 ...!")
+                .arg(documentWord()));
+        return false;
+    }
+    QStringList changes;
+    for (const DocumentField& f : profile_.fields) {
+        noteChangedField(changes, documentFieldLabel(profile_.kind, f.name),
+                         loaded_.value(f.name.toLower()), table_.text(f.name));
+    }
+    switch (askChangedElsewhere(documentWord() + u'를', table_.text(QStringLiteral("changedby")),
+                                changes)) {
+        case ChangedElsewhereChoice::ReadAgain:
+            showStoredRow();
+            followCurrentRow();
+            return false;
+        case ChangedElsewhereChoice::Cancel:
+            return false;
+        case ChangedElsewhereChoice::Overwrite:
+            break;
+    }
+    // What the other desk saved is now what this form changes.
+    for (const DocumentField& f : profile_.fields)
+        loaded_.insert(f.name.toLower(), table_.text(f.name));
+    return true;
 }
 
 void ContractForm::deleteDocument() {
@@ -388,7 +447,7 @@ void ContractForm::newDocument() {
         }
     } else if ((inserting_ && hasContent()) || (editing_ && hasUnsavedChanges())) {
         // The sheet on the form is kept before a new one is begun.
-        storeRow();
+        if (!storeRow()) return;
         dialogs().informationYes(profile_.savedMessage);
     }
     startNewRow();

@@ -105,7 +105,9 @@ private:
 
     // Button actions.
     void saveDocument();
-    void storeRow();
+    bool storeRow();
+    bool writeRow();
+    bool settleChangeElsewhere();
     void deleteDocument();
     void newDocument();
     void printDocument();

@@ -256,6 +256,16 @@ int Query::exec() {
     return changed;
 }
 
+void Query::lockRows() {
+    close();
+    if (!database().isServer()) return;
+    Query lock(database_);
+    lock.lines_ = lines_;
+    lock.params_ = params_;
+    lock.add(QStringLiteral(" for update"));
+    lock.exec();
+}
+
 // The result's columns with their declared types. Columns without one (sums,
 // counts) take the type of their first value, so the first row is read here.
 std::vector<FieldDef> Query::readColumns() {

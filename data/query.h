@@ -58,6 +58,11 @@ public:
     void release();
     // Runs a statement that returns no rows; gives the number of rows changed.
     int exec();
+    // Locks the rows this select statement finds until the user action's
+    // transaction ends, so that another desk writing them waits until then.
+    // Only a store on a server needs it: the store file lets one action write
+    // at a time from the action's start, so there nothing is run.
+    void lockRows();
 
     // Fields of the open result (or the persistent fields).
     const std::vector<FieldDef>& fields() const;

@@ -343,6 +343,26 @@ void Table::post() {
     }
 }
 
+qint64 Table::rowId() const {
+    return position_ >= 0 ? rowids_[static_cast<size_t>(position_)] : 0;
+}
+
+bool Table::refresh() {
+    requireOpen();
+    state_ = State::Browse;
+    if (position_ < 0) return false;
+    QSqlQuery query(database().connection());
+    query.prepare(
+        QStringLiteral("SELECT count(*) FROM %1 WHERE rowid = ?").arg(quoteName(info().name)));
+    query.addBindValue(rowId());
+    if (!query.exec() || !query.next())
+        throw StoreError(QStringLiteral("자료를 읽을 수 없습니다: ") + tableName_,
+                         errorText(query));
+    const bool found = query.value(0).toLongLong() > 0;
+    loadCurrent();
+    return found;
+}
+
 void Table::cancel() {
     if (state_ == State::Edit || state_ == State::Insert) {
         state_ = State::Browse;

@@ -41,6 +41,13 @@ public:
     // Reports false and keeps the current row when there is none.
     bool findKey(const QString& key);
 
+    // The store's own number of the current row (0 when there is none): the
+    // key of a table without one.
+    qint64 rowId() const;
+    // Reads the current row again from the store, dropping what was set in
+    // the buffer; false when the row is no longer there.
+    bool refresh();
+
     QVariant value(const QString& field) const;
     QString text(const QString& field) const { return value(field).toString(); }
     qint64 integer(const QString& field) const { return value(field).toLongLong(); }

@@ -1,5 +1,6 @@
 #include "listings/code_cascade.h"
 
+#include "common/changed_elsewhere.h"
 #include "common/cp949.h"
 #include "data/database.h"
 #include "data/query.h"
@@ -43,13 +44,28 @@ int countHolding(Database& database, const CodeUse& use, const QString& oldCode)
     return rows;
 }
 
+// Holds the rows of the table that hold the old code until the change is
+// committed: another desk saving one of them waits for it, then sees the new
+// code.
+void lockHolding(Database& database, const CodeUse& use, const QString& oldCode) {
+    Query lock(&database);
+    for (const QString& line : codeUsageStatement(use))
+        lock.add(line);
+    lock.setParam(QStringLiteral("code"), oldCode);
+    lock.lockRows();
+}
+
+// Each changed row counts as saved by this desk, so that an entry form that
+// has it open notices.
 int changeHolding(Database& database, const CodeUse& use, const QString& oldCode,
                   const QString& newCode) {
     Query update(&database);
-    update.add(QStringLiteral("update \"%1\" B set B.\"%2\" = :newcode").arg(use.table, use.field));
+    update.add(QStringLiteral("update \"%1\" B set B.\"%2\" = :newcode").arg(use.table, use.field) +
+               countedChangeAssignments(QStringLiteral("B")));
     update.add(holdingCondition(use));
     update.setParam(QStringLiteral("code"), oldCode);
     update.setParam(QStringLiteral("newcode"), newCode);
+    setCountedChangeParams(update);
     return update.exec();
 }
 }  // namespace
@@ -57,6 +73,8 @@ int changeHolding(Database& database, const CodeUse& use, const QString& oldCode
 int cascadeCodeChange(Database& database, CodeCategory category, const QString& oldCode,
                       const QString& newCode, const CascadeProgress& progress) {
     int changed = 0;
+    for (const CodeUse& use : codeUses(category))
+        lockHolding(database, use, oldCode);
     for (const CodeUse& use : codeUses(category)) {
         requireFits(database, use, newCode);
         const int total = progress ? countHolding(database, use, oldCode) : 0;

@@ -24,6 +24,9 @@ using CascadeProgress = std::function<void(const CascadeStep&)>;
 // A new code too long for a field is refused with a StoreError before that
 // table is touched. Runs inside the caller's transaction: an error (from the
 // store or from `progress`) leaves the rows to be rolled back by the caller.
-// Returns the number of rows changed.
+// Every changed row counts as saved at this desk (its change counter moves
+// on), so an entry form that has it open notices. On a server the rows
+// holding the old code are locked first, until the caller's transaction
+// ends. Returns the number of rows changed.
 int cascadeCodeChange(Database& database, CodeCategory category, const QString& oldCode,
                       const QString& newCode, const CascadeProgress& progress = {});

@@ -1,9 +1,9 @@
 #include "listings/listing_record.h"
 
+#include "common/changed_elsewhere.h"
 #include "common/clock.h"
 #include "common/desk.h"
 #include "data/database.h"
-#include "data/query.h"
 #include "data/table.h"
 #include "data/transaction.h"
 #include "listings/diary_reminders.h"
@@ -133,14 +133,8 @@ std::optional<QString> saveListing(const ListingRecord& record, SaveKind kind,
         // The count moves on only from the value this desk loaded; the
         // statement holds the row until the action ends, so no other desk
         // saves in between.
-        Query claim;
-        claim.add(QStringLiteral("update \"BUDONG.DB\" B set B.\"changes\" = :next"));
-        claim.add(QStringLiteral(
-            " where B.\"scancode\" = :number and coalesce(B.\"changes\", 0) = :loaded"));
-        claim.setParam(QStringLiteral("next"), record.changes + 1);
-        claim.setParam(QStringLiteral("number"), changeNumber);
-        claim.setParam(QStringLiteral("loaded"), record.changes);
-        const bool claimed = claim.exec() == 1;
+        const bool claimed = claimRowChange(Database::qdb3(), listingTableName(),
+                                            QStringLiteral("scancode"), changeNumber, record.changes);
         if (!listings.findKey(changeNumber))
             return std::nullopt;
         if (!claimed)
@@ -162,12 +156,7 @@ std::optional<QString> saveListing(const ListingRecord& record, SaveKind kind,
 QStringList changedFields(const ListingRecord& loaded, const ListingRecord& now) {
     QStringList changes;
     const auto note = [&](const char* label, const QString& before, const QString& after) {
-        if (before != after) {
-            changes.append(QStringLiteral("%1: %2 → %3")
-                               .arg(QString::fromUtf8(label),
-                                    before.isEmpty() ? QStringLiteral("(빈칸)") : before,
-                                    after.isEmpty() ? QStringLiteral("(빈칸)") : after));
-        }
+        noteChangedField(changes, QString::fromUtf8(label), before, after);
     };
     note("임대/매매", loaded.im, now.im);
     note("분류", loaded.cname, now.cname);

@@ -4,6 +4,7 @@
 #include "clients/match_settings.h"
 #include "clients/tfmbur_fit.h"
 #include "common/action_guard.h"
+#include "common/changed_elsewhere.h"
 #include "common/dates.h"
 #include "common/dialogs.h"
 #include "common/focus_keys.h"
@@ -465,17 +466,6 @@ void TFMbu_imd::showFittingClients() {
     clients.exec();
 }
 
-// Another desk saved the listing since this form read it: what it changed,
-// and the choice between its listing and this form's.
-static QString changedElsewhereQuestion(const ListingRecord& loaded, const ListingRecord& now) {
-    const QString desk = now.changedBy.isEmpty() ? QString() : QStringLiteral("(%1번)").arg(now.changedBy);
-    const QStringList changes = changedFields(loaded, now);
-    return QStringLiteral("다른 자리%1에서 이 물건을 먼저 수정하였습니다.\n\n%2\n\n"
-                          "예: 다른 자리의 내용을 다시 읽습니다 (이 화면에서 고친 내용은 버립니다).\n"
-                          "아니오: 이 화면의 내용으로 덮어씁니다.")
-        .arg(desk, changes.isEmpty() ? QStringLiteral("바뀐 항목은 없습니다.") : changes.join(u'\n'));
-}
-
 void TFMbu_imd::saveChange() {
     std::optional<ListingRecord> listing = listingFromControls();
     if (!listing)
@@ -487,10 +477,10 @@ void TFMbu_imd::saveChange() {
             saved = saveListing(*listing, SaveKind::AsChange, scancode, loadedDates_);
             break;
         } catch (const ListingChangedElsewhere& changed) {
-            const Dialogs::Answer answer =
-                dialogs().message(Dialogs::Icon::Question, changedElsewhereQuestion(loaded_, changed.current),
-                                  Dialogs::Buttons::YesNo);
-            if (answer == Dialogs::Answer::Yes) {
+            const ChangedElsewhereChoice choice = askChangedElsewhere(
+                QStringLiteral("물건을"), changed.current.changedBy, changedFields(loaded_, changed.current));
+            if (choice == ChangedElsewhereChoice::Cancel) return;
+            if (choice == ChangedElsewhereChoice::ReadAgain) {
                 showListing(changed.current);
                 return;
             }

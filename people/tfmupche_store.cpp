@@ -69,6 +69,14 @@ void insertPartner(const PartnerRecord& partner, Database* database) {
 
 // The cash book follows a partner's new number and name.
 void carryIntoCashBook(const PartnerRecord& partner, const PartnerKey& old, Database* database) {
+    if (partner.comno == old.comno && partner.comname == old.comname) return;
+    // The partner's entries are held until the save ends, so that no other
+    // desk changes one of them between the two statements.
+    Query entries(database);
+    entries.add(
+        QStringLiteral("select C.\"comno\" from \"maipmach.db\" C where C.\"comno\" = :old"));
+    entries.setParam(QStringLiteral("old"), old.comno);
+    entries.lockRows();
     if (partner.comno != old.comno) {
         Query renumber(database);
         renumber.add(QStringLiteral("update \"maipmach.db\" C set C.\"comno\" = :new "));

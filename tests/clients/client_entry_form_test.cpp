@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 
 #include <memory>
 
@@ -261,4 +262,79 @@ TEST_F(ClientEntryFormTest, KeysMoveOnAndTheCodeFormKeepsWhatWasTyped) {
     EXPECT_EQ(box("CBcname")->currentText(), QStringLiteral("원룸"));
     EXPECT_EQ(box("CBworking")->currentText(), QStringLiteral("좋은손님"));
     EXPECT_TRUE(itemsOf(box("CBcname")).contains(QStringLiteral("오피스텔")));
+}
+
+// Two desks on one store: a change another desk saved after this form read
+// the request is never overwritten unasked. The question names the desk and
+// what it changed; 예 reads the request again, 아니오 saves this form's over
+// it, 취소 saves nothing and leaves the form as typed.
+TEST_F(ClientEntryFormTest, AChangeSavedAtAnotherDeskMeanwhileIsReadAgainOverwrittenOrLeft) {
+    QSettings(office().iniPath(), QSettings::IniFormat)
+        .setValue(QStringLiteral("Office/desk"), QStringLiteral("1"));
+    Database otherDesk(office().aliasDirectory());
+    struct Case {
+        const char* what;
+        Dialogs::Answer answer;
+        const char* storedName;
+        qint64 storedBudget;
+        qint64 storedChanges;
+        const char* storedDesk;
+        bool formOpen;
+        const char* shownName;
+    };
+    const Case cases[] = {
+        {"read again", Dialogs::Answer::Yes, "최민수", 70000, 1, "2", true, "최민수"},
+        {"overwrite", Dialogs::Answer::No, "박영희", 60000, 2, "1", false, "박영희"},
+        {"cancel", Dialogs::Answer::Cancel, "최민수", 70000, 1, "2", true, "박영희"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dlg().reset();
+        sql(QStringLiteral("DELETE FROM burequ"));
+        addClient(QStringLiteral("C1"), {{"name", QStringLiteral("김매수")},
+                                         {"yesan", 60000},
+                                         {"htel", QStringLiteral("02-111-1111")}});
+        TFMbur_imd& f = open(2, QStringLiteral("C1"));
+        typeAndLeave("EDname", QStringLiteral("박영희"));
+        otherDesk.execute(QStringLiteral("UPDATE burequ SET name = ?, yesan = 70000, "
+                                         "changes = coalesce(changes, 0) + 1, changedby = '2' "
+                                         "WHERE scancode = 'C1'"),
+                          {QStringLiteral("최민수")});
+        dlg().script({c.answer});
+        clickOn(f, "BTmod");
+        ASSERT_FALSE(dlg().messages.isEmpty());
+        const ScriptedDialogs::Message question = dlg().messages[0];
+        EXPECT_EQ(question.buttons, Dialogs::Buttons::YesNoCancel);
+        EXPECT_TRUE(question.text.startsWith(
+            QStringLiteral("다른 자리(2번)에서 이 손님 자료를 먼저 수정하였습니다.\n\n")))
+            << question.text.toStdString();
+        EXPECT_TRUE(question.text.contains(
+            QStringLiteral("\n성명: 김매수 → 최민수\n예산: 60,000 → 70,000\n")))
+            << question.text.toStdString();
+        EXPECT_FALSE(question.text.contains(QStringLiteral("집전화")))
+            << "only what the other desk changed";
+        EXPECT_EQ(client(QStringLiteral("C1"), "name").toString(), QString::fromUtf8(c.storedName));
+        EXPECT_EQ(client(QStringLiteral("C1"), "yesan").toLongLong(), c.storedBudget);
+        EXPECT_EQ(client(QStringLiteral("C1"), "changes").toLongLong(), c.storedChanges);
+        EXPECT_EQ(client(QStringLiteral("C1"), "changedby").toString(),
+                  QString::fromUtf8(c.storedDesk));
+        EXPECT_EQ(f.isVisible(), c.formOpen);
+        if (!c.formOpen) {
+            EXPECT_EQ(dlg().texts().last(), QStringLiteral("자료를 수정하였습니다 ...!"));
+            continue;
+        }
+        EXPECT_EQ(dlg().messages.size(), 1) << "no other message";
+        EXPECT_EQ(edit("EDname")->text(), QString::fromUtf8(c.shownName));
+        // Saved again: read again, the request goes through; left as typed,
+        // the question comes again (and this time overwrites).
+        dlg().reset();
+        dlg().script({Dialogs::Answer::No});
+        clickOn(f, "BTmod");
+        EXPECT_EQ(dlg().texts().size(), c.answer == Dialogs::Answer::Cancel ? 2 : 1);
+        EXPECT_EQ(dlg().texts().last(), QStringLiteral("자료를 수정하였습니다 ...!"));
+        EXPECT_EQ(client(QStringLiteral("C1"), "name").toString(), QString::fromUtf8(c.shownName));
+        EXPECT_EQ(client(QStringLiteral("C1"), "changes").toLongLong(), 2);
+        EXPECT_EQ(client(QStringLiteral("C1"), "changedby").toString(), QStringLiteral("1"));
+        form.reset();
+    }
 }

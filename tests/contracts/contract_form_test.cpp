@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 
 #include <memory>
@@ -388,6 +389,82 @@ TEST_F(ContractFormTest, FeeLimitFollowsTheLeasesAmountsAndTheKindOfProperty) {
 
 // 3매 출력 prints three jobs, each confirmed; a run that fails says why,
 // aborts its job and starts no more.
+// --- Several desks ----------------------------------------------------------
+
+// A contract another desk saved after this form read it is never overwritten
+// unasked: the question names the desk and each changed field; 예 reads it
+// again, 아니오 saves the form's contract over it, 취소 saves nothing and
+// leaves the form as typed. One deleted meanwhile is said, not "saved".
+TEST_F(ContractFormTest, AContractSavedAtAnotherDeskMeanwhileIsReadAgainOverwrittenOrLeft) {
+    QSettings(office().iniPath(), QSettings::IniFormat)
+        .setValue(QStringLiteral("Office/desk"), QStringLiteral("1"));
+    Database otherDesk(office().aliasDirectory());
+    struct Case {
+        const char* what;
+        Dialogs::Answer answer;
+        const char* storedName;
+        const char* storedDay;
+        qint64 storedChanges;
+        const char* shownName;
+        const char* lastMessage;
+    };
+    const Case cases[] = {
+        {"read again", Dialogs::Answer::Yes, "최민수", "2026-02-01", 1, "최민수", nullptr},
+        {"overwrite", Dialogs::Answer::No, "박영희", "2026-01-05", 2, "박영희",
+         "작성된 계약서가 등록되었습니다 ..!"},
+        {"cancel", Dialogs::Answer::Cancel, "최민수", "2026-02-01", 1, "박영희", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dlg().reset();
+        sql(QStringLiteral("DELETE FROM cont_2"));
+        // Its key written out, so that the row is the same on both engines.
+        const qint64 key = 7;
+        sql(QStringLiteral(
+                "INSERT INTO cont_2 (contno, sojaji, signday, name1, jumin1) "
+                "VALUES (?, '종로구 청운동 12', '2026-01-05', '김매도', '700101-1234567')"),
+            {key});
+        open(QStringLiteral("Dtl"), key);
+        typeAndLeave("name1", QStringLiteral("박영희"));
+        otherDesk.execute(
+            QStringLiteral("UPDATE cont_2 SET name1 = ?, signday = '2026-02-01', "
+                           "changes = coalesce(changes, 0) + 1, changedby = '2' WHERE contno = ?"),
+            {QStringLiteral("최민수"), key});
+        dlg().script({c.answer});
+        click("BTmod");
+        ASSERT_FALSE(dlg().messages.isEmpty());
+        const QString question = dlg().messages[0].text;
+        EXPECT_EQ(dlg().messages[0].buttons, Dialogs::Buttons::YesNoCancel);
+        EXPECT_TRUE(question.startsWith(
+            QStringLiteral("다른 자리(2번)에서 이 계약서를 먼저 수정하였습니다.\n\n"
+                           "서명일자: 2026-01-05 → 2026-02-01\n"
+                           "매도인 성명: 김매도 → 최민수\n\n")))
+            << question.toStdString();
+        EXPECT_EQ(stored("cont_2", "name1", key).toString(), QString::fromUtf8(c.storedName));
+        EXPECT_EQ(stored("cont_2", "signday", key).toString(), QString::fromUtf8(c.storedDay));
+        EXPECT_EQ(stored("cont_2", "changes", key).toLongLong(), c.storedChanges);
+        EXPECT_EQ(text("name1"), QString::fromUtf8(c.shownName));
+        if (c.lastMessage) {
+            EXPECT_EQ(dlg().texts().last(), QString::fromUtf8(c.lastMessage));
+            EXPECT_EQ(stored("cont_2", "changedby", key).toString(), QStringLiteral("1"));
+        } else {
+            EXPECT_EQ(dlg().messages.size(), 1) << "nothing said to be saved";
+        }
+        EXPECT_EQ(form->hasUnsavedChanges(), c.answer == Dialogs::Answer::Cancel);
+    }
+
+    // Deleted at the other desk: nothing is saved, and the form says why.
+    dlg().reset();
+    typeAndLeave("name2", QStringLiteral("이매수"));
+    otherDesk.execute(QStringLiteral("DELETE FROM cont_2"));
+    click("BTmod");
+    EXPECT_EQ(
+        dlg().texts(),
+        QStringList{QStringLiteral("이 계약서는 이미 삭제되었습니다. 저장하지 않았습니다 ...!")});
+    EXPECT_EQ(rows(QStringLiteral("cont_2")), 0);
+    EXPECT_EQ(text("name2"), QStringLiteral("이매수"));
+}
+
 TEST_F(ContractFormTest, PrintingThreeCopiesAndAFailedRun) {
     addContract("cont_1", QStringLiteral("종로구 청운동 12-3"), QStringLiteral("2026-12-08"));
     ContractForm& f = open<TFMimdae>(QString());

@@ -7,13 +7,17 @@
 #include "tests/listings/listings_support.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 
+#include <chrono>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -191,7 +195,10 @@ TEST_F(CodeFormTest, AddRefusesDuplicatesPerCategoryAndEmptyText) {
 // the lease listings and requests, sales the sale listings and the requests
 // to buy or of kind 매매, a stage only the stage field of the requests.
 TEST_F(CodeFormTest, RenameCascadesToTheRowsOfItsCategoryOnly) {
+    QSettings(office().iniPath(), QSettings::IniFormat)
+        .setValue(QStringLiteral("Office/desk"), QStringLiteral("3"));
     seedKinds();
+    QHash<QString, qint64> saves;  // by key: how often a rename changed the row
     struct Cell {
         const char* table;
         const char* field;
@@ -238,10 +245,17 @@ TEST_F(CodeFormTest, RenameCascadesToTheRowsOfItsCategoryOnly) {
             scalar(QStringLiteral("SELECT count(*) FROM bucode WHERE gubun <> ? AND code = ?"),
                    {QLatin1String(rename.category.letter), rename.from}),
             otherCategories);
-        for (const Cell& cell : rename.changed)
+        // A changed row counts as saved at this desk, so that an entry form
+        // holding it notices.
+        for (const Cell& cell : rename.changed) {
             EXPECT_EQ(fieldOf(cell.table, cell.field, cell.key), rename.to) << cell.key;
-        for (const Cell& cell : rename.kept)
+            EXPECT_EQ(fieldOf(cell.table, "changes", cell.key).toLongLong(), ++saves[cell.key]) << cell.key;
+            EXPECT_EQ(fieldOf(cell.table, "changedby", cell.key), QStringLiteral("3")) << cell.key;
+        }
+        for (const Cell& cell : rename.kept) {
             EXPECT_EQ(fieldOf(cell.table, cell.field, cell.key), rename.from) << cell.key;
+            EXPECT_EQ(fieldOf(cell.table, "changes", cell.key).toLongLong(), saves.value(cell.key)) << cell.key;
+        }
     }
     EXPECT_TRUE(dlg().messages.isEmpty());
     EXPECT_TRUE(dlg().errors.isEmpty());
@@ -477,6 +491,41 @@ TEST_F(CodeCatalogueTest, EmptyCodeIsTextAndAMissingStageIsNoCode) {
                                     "working || '''' END FROM burequ WHERE scancode = 'R9'")),
               QStringLiteral("NULL"))
         << "a request without a stage holds no code";
+}
+
+// Another desk during a rename on the server: one reading meanwhile sees
+// every row with the old code, never some old and some new; one saving a
+// row that holds the code waits for the rename, then finds the new code.
+TEST_F(CodeCatalogueTest, ARenameOnTheServerHoldsItsRowsAndIsSeenWhole) {
+    if (!onServer())
+        GTEST_SKIP() << "row locks are the server's; the store file lets one action write at a time";
+    for (int i = 0; i < 40; ++i)
+        addListing(QStringLiteral("L%1").arg(i), QStringLiteral("임대"), QStringLiteral("아파트"));
+    addRequest("R1", "임대", "아파트", "문의");
+    const QString codesHeld = QStringLiteral(
+        "SELECT string_agg(DISTINCT cname, ',') FROM (SELECT cname FROM budong UNION ALL "
+        "SELECT cname FROM burequ) AS held");
+    QString seenMidway;
+    std::future<QVariant> writer;
+    const auto midway = [&](const CascadeStep& step) {
+        // The listings are changed, the requests not yet: nothing is committed.
+        if (step.table != QLatin1String("BUREQU.DB") || step.position != 0) return;
+        seenMidway = server_->run(codesHeld).toString();
+        writer = std::async(std::launch::async, [&] {
+            return server_->run(QStringLiteral(
+                "UPDATE burequ SET memo1 = 'B' WHERE scancode = 'R1' RETURNING cname"));
+        });
+        EXPECT_EQ(writer.wait_for(std::chrono::milliseconds(400)), std::future_status::timeout)
+            << "the other desk's save waits for the rename";
+    };
+    EXPECT_EQ(CodeCatalogue().change(CodeCategory::Lease, QStringLiteral("아파트"),
+                                     QStringLiteral("아파트단지"), midway),
+              CodeCatalogue::ChangeResult::Changed);
+    ASSERT_TRUE(writer.valid());
+    EXPECT_EQ(seenMidway, QStringLiteral("아파트"));
+    EXPECT_EQ(writer.get().toString(), QStringLiteral("아파트단지"));
+    EXPECT_EQ(server_->run(codesHeld).toString(), QStringLiteral("아파트단지"));
+    EXPECT_EQ(fieldOf("burequ", "memo1", QStringLiteral("R1")), QStringLiteral("B"));
 }
 
 TEST_F(CodeCatalogueTest, CodeTooLongForARequestFieldIsRefusedAndRolledBack) {

@@ -17,6 +17,9 @@ Dialogs::Answer ScriptedDialogs::message(Icon icon, const QString& text, Buttons
             return defaultAnswer == Answer::Cancel ? Answer::Cancel : Answer::Ok;
         case Buttons::YesNo:
             return defaultAnswer == Answer::No ? Answer::No : Answer::Yes;
+        case Buttons::YesNoCancel:
+            return defaultAnswer == Answer::No || defaultAnswer == Answer::Cancel ? defaultAnswer
+                                                                                  : Answer::Yes;
     }
     return defaultAnswer;
 }

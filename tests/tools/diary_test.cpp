@@ -324,6 +324,10 @@ TEST_F(DiaryTest, AnOlderStoreKeepsItsRemindersAndGainsTheDayIndex) {
     // later versions added.
     sql(QStringLiteral("ALTER TABLE budong DROP COLUMN changes"));
     sql(QStringLiteral("ALTER TABLE budong DROP COLUMN changedby"));
+    for (const char* table : {"burequ", "cont_1", "cont_2", "junggah"}) {
+        sql(QStringLiteral("ALTER TABLE %1 DROP COLUMN changes").arg(QLatin1String(table)));
+        sql(QStringLiteral("ALTER TABLE %1 DROP COLUMN changedby").arg(QLatin1String(table)));
+    }
     sql(QStringLiteral("PRAGMA user_version = 59"));
     const int entries = rows(QStringLiteral("diary1"));
     const QString directory = office().aliasDirectory();
