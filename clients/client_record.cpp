@@ -1,8 +1,8 @@
 #include "clients/client_record.h"
 
 #include "clients/offered_history.h"
-#include "common/clock.h"
 #include "common/number_format.h"
+#include "common/row_key.h"
 #include "data/database.h"
 #include "data/table.h"
 #include "data/transaction.h"
@@ -93,14 +93,17 @@ std::optional<QString> saveClient(const ClientRecord& record, ClientSave kind,
     QString key = scancode;
     if (kind == ClientSave::AsNew) {
         clients.append();
-        key = appClock().timestampKey();
-        clients.setValue(QStringLiteral("scancode"), key);
+        writeRecord(clients, record);
+        key = writeWithNewKey(Database::qdb3(), KeyRoom::ForDesk, [&](const QString& made) {
+            clients.setValue(QStringLiteral("scancode"), made);
+            clients.post();
+        });
     } else {
         if (!clients.findKey(scancode)) return std::nullopt;
         clients.edit();
+        writeRecord(clients, record);
+        clients.post();
     }
-    writeRecord(clients, record);
-    clients.post();
     clients.close();
     transaction.commit();
     return key;
