@@ -1,9 +1,9 @@
 #include "accounts/cash_entry.h"
 
-#include "common/clock.h"
 #include "common/cp949_text.h"
 #include "common/dates.h"
 #include "common/input_checks.h"
+#include "common/row_key.h"
 #include "data/query.h"
 #include "data/transaction.h"
 
@@ -76,8 +76,6 @@ QString storeEntry(const CashEntry& entry, Database* database) {
     insert.add(
         QStringLiteral("values (:key, :comno, :comname, :day, :money, :vat, :money1, :vat1, "
                        ":remark, :yearmonth)"));
-    const QString key = appClock().timestampKey();
-    insert.setParam(QStringLiteral("key"), key);
     insert.setParam(QStringLiteral("comno"), entry.comno);
     insert.setParam(QStringLiteral("comname"), entry.comname);
     insert.setParam(QStringLiteral("day"), day);
@@ -88,7 +86,11 @@ QString storeEntry(const CashEntry& entry, Database* database) {
     insert.setParam(QStringLiteral("remark"), entry.remark);
     insert.setParam(QStringLiteral("yearmonth"), day.left(7));
     Transaction transaction(insert.database());
-    insert.exec();
+    const QString key =
+        writeWithNewKey(insert.database(), KeyRoom::ForDesk, [&](const QString& made) {
+            insert.setParam(QStringLiteral("key"), made);
+            insert.exec();
+        });
     transaction.commit();
     return key;
 }

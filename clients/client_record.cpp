@@ -2,9 +2,9 @@
 
 #include "clients/offered_history.h"
 #include "common/changed_elsewhere.h"
-#include "common/clock.h"
 #include "common/desk.h"
 #include "common/number_format.h"
+#include "common/row_key.h"
 #include "data/database.h"
 #include "data/table.h"
 #include "data/transaction.h"
@@ -125,8 +125,13 @@ std::optional<QString> saveClient(const ClientRecord& record, ClientSave kind,
     qint64 changes = 1;
     if (kind == ClientSave::AsNew) {
         clients.append();
-        key = appClock().timestampKey();
-        clients.setValue(QStringLiteral("scancode"), key);
+        writeRecord(clients, record);
+        clients.setValue(QStringLiteral("changes"), changes);
+        clients.setValue(QStringLiteral("changedby"), deskNumber());
+        key = writeWithNewKey(Database::qdb3(), KeyRoom::ForDesk, [&](const QString& made) {
+            clients.setValue(QStringLiteral("scancode"), made);
+            clients.post();
+        });
     } else {
         // The count moves on only from the value this desk loaded; the
         // statement holds the row until the action ends.
@@ -136,11 +141,11 @@ std::optional<QString> saveClient(const ClientRecord& record, ClientSave kind,
         if (!claimed) throw ClientChangedElsewhere(storedFromRow(clients));
         changes = record.changes + 1;
         clients.edit();
+        writeRecord(clients, record);
+        clients.setValue(QStringLiteral("changes"), changes);
+        clients.setValue(QStringLiteral("changedby"), deskNumber());
+        clients.post();
     }
-    writeRecord(clients, record);
-    clients.setValue(QStringLiteral("changes"), changes);
-    clients.setValue(QStringLiteral("changedby"), deskNumber());
-    clients.post();
     clients.close();
     transaction.commit();
     return key;

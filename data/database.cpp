@@ -363,11 +363,22 @@ void Database::throwFailure(const QString& context, const QSqlQuery& query) cons
         }
         if (isServerBusy(error))
             throw StoreBusyError(serverMessages::busyWriting(busyTimeoutMs_), queryError(query));
+        if (isKeyClash(error)) throw StoreKeyClash(context, queryError(query));
         throw StoreError(context, queryError(query));
     }
     if (isBusy(error))
         throw StoreBusyError(storeMessages::busyWriting(busyTimeoutMs_), queryError(query));
+    if (isKeyClash(error)) throw StoreKeyClash(context, queryError(query));
     throw StoreError(context, queryError(query));
+}
+
+bool Database::isKeyClash(const QSqlError& error) const {
+    if (server_) return isServerKeyClash(error);
+    // The connection's own code tells a key from the other constraints.
+    const int code = handle() ? sqlite3_extended_errcode(handle()) : 0;
+    return code == SQLITE_CONSTRAINT_PRIMARYKEY || code == SQLITE_CONSTRAINT_UNIQUE ||
+           error.nativeErrorCode().toInt() == SQLITE_CONSTRAINT_PRIMARYKEY ||
+           error.nativeErrorCode().toInt() == SQLITE_CONSTRAINT_UNIQUE;
 }
 
 void Database::beginWrite() {

@@ -18,6 +18,7 @@ struct sqlite3;
 struct StoreFileContent;
 class Query;
 class QSqlQuery;
+class QSqlError;
 
 // What the store knows of one table: its fields in order, its primary key and
 // its named secondary indexes.
@@ -88,6 +89,9 @@ public:
     // The error of a failed statement as a StoreError (StoreBusyError when
     // another desk or program held what it needed).
     [[noreturn]] void throwFailure(const QString& context, const QSqlQuery& query) const;
+    // Whether a failed statement was refused because a row with the same
+    // key (or the same value of a unique index) is already in the store.
+    bool isKeyClash(const QSqlError& error) const;
     // Runs a statement that steers the open transaction (a savepoint, its
     // release or rollback) as it stands.
     void steer(const QString& sql) { executeStatement(sql, {}); }

@@ -39,6 +39,10 @@ bool isServerBusy(const QSqlError& error) {
            code == QLatin1StringView("40001");
 }
 
+bool isServerKeyClash(const QSqlError& error) {
+    return error.nativeErrorCode() == QLatin1StringView("23505");
+}
+
 QString declaredTypeOf(const QString& dataType, int characterLength) {
     const QString type = dataType.toLower();
     if (type == QLatin1StringView("character varying")) {

@@ -145,7 +145,12 @@ void SqliteStatement::run(const QString& context) {
     Step result = Step::Row;
     while (result == Step::Row)
         result = step();
-    if (result == Step::Failed) throw StoreError(context, errorText());
+    if (result == Step::Failed) {
+        const int code = sqlite3_extended_errcode(handle_);
+        if (code == SQLITE_CONSTRAINT_PRIMARYKEY || code == SQLITE_CONSTRAINT_UNIQUE)
+            throw StoreKeyClash(context, errorText());
+        throw StoreError(context, errorText());
+    }
 }
 
 QString SqliteStatement::errorText() const {

@@ -32,3 +32,10 @@ class StoreBusyError : public StoreError {
 public:
     using StoreError::StoreError;
 };
+
+// A new row's key is already in the store (another desk or program made the
+// same key first): the statement was refused and wrote nothing.
+class StoreKeyClash : public StoreError {
+public:
+    using StoreError::StoreError;
+};

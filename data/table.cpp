@@ -18,12 +18,6 @@ QString errorText(const QSqlQuery& query) {
     return error.databaseText().isEmpty() ? error.text() : error.databaseText();
 }
 
-QString keyViolationText(const QString& storeText) {
-    const bool clash = storeText.contains(QLatin1String("UNIQUE")) ||
-                       storeText.contains(QLatin1String("duplicate key"));
-    return clash ? QStringLiteral("같은 키의 자료가 이미 있습니다 (Key violation).")
-                 : QStringLiteral("자료를 저장할 수 없습니다.");
-}
 // A number field given an empty text: SQLite keeps the text; the server
 // takes no text in a number field, so there it is empty (null), which the
 // forms read alike.
@@ -320,7 +314,11 @@ void Table::post() {
     if (state_ == State::Edit) query.addBindValue(rowids_[static_cast<size_t>(position_)]);
     if (!query.exec()) {
         const QString text = errorText(query);
-        throw StoreError(keyViolationText(text) + u' ' + tableName_, text);
+        if (database().isKeyClash(query.lastError())) {
+            throw StoreKeyClash(
+                QStringLiteral("같은 키의 자료가 이미 있습니다 (Key violation). ") + tableName_, text);
+        }
+        throw StoreError(QStringLiteral("자료를 저장할 수 없습니다. ") + tableName_, text);
     }
     transaction.commit();
     const bool returned = state_ == State::Insert && database().isServer() && query.next();

@@ -1,8 +1,8 @@
 #include "listings/listing_record.h"
 
 #include "common/changed_elsewhere.h"
-#include "common/clock.h"
 #include "common/desk.h"
+#include "common/row_key.h"
 #include "data/database.h"
 #include "data/table.h"
 #include "data/transaction.h"
@@ -127,8 +127,6 @@ std::optional<QString> saveListing(const ListingRecord& record, SaveKind kind,
     qint64 changes = 1;
     if (kind == SaveKind::AsNew) {
         listings.append();
-        number = appClock().timestampKey();
-        listings.setValue(QStringLiteral("scancode"), number);
     } else {
         // The count moves on only from the value this desk loaded; the
         // statement holds the row until the action ends, so no other desk
@@ -145,7 +143,17 @@ std::optional<QString> saveListing(const ListingRecord& record, SaveKind kind,
     writeRecord(listings, record);
     listings.setValue(QStringLiteral("changes"), changes);
     listings.setValue(QStringLiteral("changedby"), deskNumber());
-    listings.post();
+    if (kind == SaveKind::AsNew) {
+        // The listing number fills its field and the reminders' keys extend
+        // it, so it carries no desk number; a number another desk made at
+        // the same moment is passed over for the next one.
+        number = writeWithNewKey(Database::qdb3(), KeyRoom::Full, [&](const QString& key) {
+            listings.setValue(QStringLiteral("scancode"), key);
+            listings.post();
+        });
+    } else {
+        listings.post();
+    }
     // The reminders describe the row as it now stands in the store.
     const std::optional<ListingRecord> posted = loadListing(number);
     writeReminders(posted.value_or(record), number, kind, loaded);

@@ -1,8 +1,8 @@
 #include "listings/photo_store.h"
 
-#include "common/clock.h"
 #include "common/cp949.h"
 #include "common/office_folder.h"
+#include "common/row_key.h"
 #include "data/database.h"
 #include "data/query.h"
 #include "data/table.h"
@@ -173,11 +173,13 @@ void attachPhoto(const QString& sourcePath, const QString& name, bool copy, cons
         Table photos(kPhotoTable);
         photos.open();
         photos.append();
-        photos.setValue(QStringLiteral("scancode"), appClock().timestampKey());
         photos.setValue(QStringLiteral("scanbud"), scanbud);
         photos.setValue(QStringLiteral("remark"), remark);
         photos.setValue(QStringLiteral("filename"), name);
-        photos.post();
+        writeWithNewKey(Database::qdb3(), KeyRoom::ForDesk, [&](const QString& key) {
+            photos.setValue(QStringLiteral("scancode"), key);
+            photos.post();
+        });
         photos.close();
     }
     if (copy) {

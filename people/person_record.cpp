@@ -1,8 +1,8 @@
 #include "people/person_record.h"
 
-#include "common/clock.h"
 #include "common/dates.h"
 #include "common/dialogs.h"
+#include "common/row_key.h"
 #include "data/database.h"
 #include "data/query.h"
 #include "data/table.h"
@@ -115,15 +115,18 @@ std::optional<QString> savePerson(const PersonRecord& person, PersonSave kind,
     people.open();
     QString key = scancode;
     if (kind == PersonSave::AsNew) {
-        key = appClock().timestampKey();
         people.append();
-        people.setValue(QStringLiteral("Scancode"), key);
+        writePerson(people, person);
+        key = writeWithNewKey(Database::qdb3(), KeyRoom::ForDesk, [&](const QString& made) {
+            people.setValue(QStringLiteral("Scancode"), made);
+            people.post();
+        });
     } else {
         if (!people.findKey(scancode)) return std::nullopt;
         people.edit();
+        writePerson(people, person);
+        people.post();
     }
-    writePerson(people, person);
-    people.post();
     transaction.commit();
     return key;
 }

@@ -1,6 +1,6 @@
 #include "tools/diary_entries.h"
 
-#include "common/clock.h"
+#include "common/row_key.h"
 #include "data/database.h"
 #include "data/query.h"
 #include "data/table.h"
@@ -98,15 +98,16 @@ QString addDiaryEntry(const QString& day, const QString& title, const QString& m
     Transaction transaction(Database::qdb3());
     Table diary(kDiaryTable);
     diary.open();
-    QString key;
-    // A key the store already holds (made by another program at the same
-    // moment) is passed over for the next one.
-    do {
-        key = appClock().timestampKey() + u'D';
-    } while (diary.findKey(key));
     diary.append();
-    diary.setValue(QStringLiteral("scancode"), key);
-    writeFields(diary, day, title, memo);
+    // The desk number stands before the "D" that tells the diary's own
+    // entries from a listing's reminders.
+    const QString key = writeWithNewKey(
+        Database::qdb3(), KeyRoom::ForDesk,
+        [&](const QString& made) {
+            diary.setValue(QStringLiteral("scancode"), made);
+            writeFields(diary, day, title, memo);
+        },
+        QStringLiteral("D"));
     diary.close();
     transaction.commit();
     return key;

@@ -1,7 +1,9 @@
 // The listing entry form TFMbu_imd driven through its controls, offscreen.
 
+#include "common/clock.h"
 #include "common/dates.h"
 #include "common/input_checks.h"
+#include "common/row_key.h"
 #include "listings/listing_record.h"
 #include "listings/tfmbu_cod.h"
 #include "listings/tfmbu_imd.h"
@@ -807,4 +809,34 @@ TEST_F(ListingEntryFormTest, CodeFormRefillsTheClassificationList) {
     EXPECT_TRUE(codes.appeared());
     EXPECT_TRUE(itemsOf(control<QComboBox>("CBcname")).contains(QStringLiteral("나대지")));
     EXPECT_EQ(control<QComboBox>("CBim")->currentText(), QStringLiteral("매매"));
+}
+
+// Another desk holds every number this desk makes at this moment: the save
+// is refused in Korean with nothing written and the typing kept; saved
+// again, the next number is free.
+TEST_F(ListingEntryFormTest, ANewListingWhoseNumbersAnotherDeskHoldsIsRefusedThenSavedOnRetry) {
+    Database other(db().directory(), 300);
+    const QDateTime moment = clock().now();
+    for (int i = 0; i < kKeyAttempts; ++i)
+        other.execute(QStringLiteral("INSERT INTO budong (scancode) VALUES (?)"),
+                      {formatTimestampKey(moment.addMSecs(i))});
+    TFMbu_imd& f = open(1);
+    typeInto("EDname", QStringLiteral("홍길동"));
+    typeInto("EDmidDay", QStringLiteral("2027-01-10"));
+    click("BTinp");
+    ASSERT_EQ(dlg().errors.size(), 1);
+    EXPECT_TRUE(dlg().errors.first().startsWith(keysTakenMessage()))
+        << dlg().errors.first().toStdString();
+    EXPECT_FALSE(dlg().saw(QStringLiteral("자료를 등록하였습니다 ...!")));
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(text("EDname"), QStringLiteral("홍길동"));
+    EXPECT_EQ(rows(QStringLiteral("budong")), kKeyAttempts);
+    EXPECT_EQ(rows(QStringLiteral("diary1")), 0);
+
+    click("BTinp");
+    EXPECT_TRUE(dlg().saw(QStringLiteral("자료를 등록하였습니다 ...!")));
+    const QString number = formatTimestampKey(moment.addMSecs(kKeyAttempts));
+    EXPECT_EQ(stored(number, "name"), QStringLiteral("홍길동"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(scancode) FROM diary1")).toString(),
+              number + u'M');
 }
