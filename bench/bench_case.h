@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class Database;
@@ -26,8 +27,13 @@ struct BenchOptions {
 // by SQLite alone on the store, prints its lines, and returns false when the
 // two paths disagree on the rows they counted or changed.
 struct BenchCase {
+    using Run = std::function<bool(Database& database, const BenchOptions& options)>;
+    BenchCase(QString caseName, Run caseRun, bool onServer = false)
+        : name(std::move(caseName)), run(std::move(caseRun)), runsOnServer(onServer) {}
+
     QString name;
-    std::function<bool(Database& database, const BenchOptions& options)> run;
+    Run run;
+    bool runsOnServer;  // whether its engine-alone path has a server form
 };
 using BenchCases = std::vector<BenchCase>;
 

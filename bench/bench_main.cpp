@@ -11,6 +11,8 @@
 #include "bench/request_generator.h"
 #include "common/office_folder.h"
 #include "data/database.h"
+#include "data/server_address.h"
+#include "data/store_transfer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -35,9 +37,9 @@ namespace {
 
 BenchCases registeredCases() {
     BenchCases cases;
-    for (const auto add : {addListingSearchCases, addCodeRenameCase, addClientMatchCase,
-                           addSettlementCase, addPeopleCases, addDiaryMonthCase,
-                           addThumbnailsCases, addBackupCase})
+    for (const auto add :
+         {addListingSearchCases, addCodeRenameCase, addClientMatchCase, addSettlementCase,
+          addPeopleCases, addDiaryMonthCase, addThumbnailsCases, addBackupCase})
         add(cases);
     return cases;
 }
@@ -68,8 +70,10 @@ Command readCommand(const QCoreApplication& app) {
     parser.addOption(
         {QStringLiteral("detail"), QStringLiteral("Print the parts of the program's path.")});
     parser.addOption({QStringLiteral("store"),
-                      QStringLiteral("Build the store in this (new) folder and keep it."),
-                      QStringLiteral("DIR")});
+                      QStringLiteral("Build the store in this (new) folder and keep it, or on "
+                                     "the server a postgresql:// address names (an empty "
+                                     "database; with --listings 0 its store is reused)."),
+                      QStringLiteral("DIR|URL")});
     parser.addOption({QStringLiteral("case"),
                       QStringLiteral("Run only this case (repeatable, or names joined by commas)."),
                       QStringLiteral("NAME")});
@@ -114,6 +118,22 @@ bool chooseCases(const BenchCases& all, const QStringList& names, BenchCases& ch
     return true;
 }
 
+// The store filled locally is copied to the server in one transaction (the
+// generators write through SQLite's own statements), and the cases then run
+// on the server. With nothing generated the server's store is used as it is.
+void moveToServer(const BenchOptions& options) {
+    const bool generated = options.listings + options.requests + options.entries > 0;
+    if (generated) {
+        QElapsedTimer copy;
+        copy.start();
+        Database server(options.store);
+        const StoreTransferResult moved = transferStore(Database::qdb3(), server);
+        std::printf("# copied to the server: tables=%d rows=%lld copy_ms=%.0f\n", moved.tables,
+                    static_cast<long long>(moved.rows), elapsedMs(copy));
+    }
+    Database::setQdb3(std::make_unique<Database>(options.store));
+}
+
 }  // namespace
 
 void printCaseLine(const QString& name, int rows, double appMs, double rawMs) {
@@ -141,7 +161,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const OfficeFolder folder(options.store.isEmpty() ? home.path() : options.store);
+        const bool onServer = isServerAlias(options.store);
+        const OfficeFolder folder(options.store.isEmpty() || onServer ? home.path()
+                                                                      : options.store);
         folder.ensureCreated();
         setOfficeFolder(folder);
         Database::setQdb3(std::make_unique<Database>(folder.aliasDirectory()));
@@ -153,9 +175,15 @@ int main(int argc, char** argv) {
         std::printf("# listings=%d requests=%d entries=%d repeat=%d fill_ms=%.0f\n",
                     options.listings, options.requests, options.entries, options.repeat,
                     elapsedMs(fill));
+        if (onServer) moveToServer(options);
         bool agreed = true;
-        for (const BenchCase& c : chosen)
+        for (const BenchCase& c : chosen) {
+            if (onServer && !c.runsOnServer) {
+                std::printf("# %s: runs on the local file only\n", qPrintable(c.name));
+                continue;
+            }
             agreed = c.run(Database::qdb3(), options) && agreed;
+        }
         Database::closeQdb3();
         return agreed ? 0 : 1;
     } catch (const std::exception& error) {

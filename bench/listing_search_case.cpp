@@ -4,6 +4,7 @@
 // the first screen) and straight on SQLite with the same final statement.
 
 #include "bench/bench_case.h"
+#include "bench/engine_alone.h"
 #include "bench/raw_statement.h"
 #include "common/query_model.h"
 #include "data/database.h"
@@ -107,43 +108,18 @@ Timing timeProgramPath(const ListingStatement& statement, bool detail) {
     return timing;
 }
 
-void bindNamed(RawStatement& statement, const QStringList& names, const Query& query) {
-    for (int i = 0; i < names.size(); ++i)
-        statement.bind(i + 1, query.param(names[i]));
-}
-
-// The same final statement straight on SQLite: count(*) over it, then the
-// first rows stepped and every column read.
-Timing timeRawPath(sqlite3* handle, const ListingStatement& statement) {
+// The same final statement run by the engine alone: count(*) over it
+// without its sort line (the order does not change the number of rows, as
+// the program's count knows), then the first rows with every column read.
+Timing timeRawPath(Database& database, const ListingStatement& statement) {
     Query query;
     statement.applyTo(query);
-    const TranslatedSql sql = query.translated();
-    // The count runs over the statement without its sort line, as the
-    // program's count does: the order does not change the number of rows.
     Query unsorted;
     ListingStatement withoutSort = statement;
     withoutSort.lines.removeLast();
     withoutSort.applyTo(unsorted);
-    const TranslatedSql countSql = unsorted.translated();
-    QElapsedTimer timer;
-    timer.start();
-    RawStatement counter(
-        handle, QStringLiteral("SELECT count(*) FROM (") + countSql.sql + QStringLiteral("\n)"));
-    bindNamed(counter, countSql.parameters, unsorted);
-    counter.step();
-    const int rows = sqlite3_column_int(counter.get(), 0);
-    RawStatement select(handle, sql.sql);
-    bindNamed(select, sql.parameters, query);
-    qint64 bytes = 0;
-    for (int row = 0; row < kGridRows && select.step(); ++row) {
-        for (int column = 0; column < sqlite3_column_count(select.get()); ++column) {
-            sqlite3_column_text(select.get(), column);
-            bytes += sqlite3_column_bytes(select.get(), column);
-        }
-    }
-    Timing timing{elapsedMs(timer), rows};
-    if (bytes < 0) std::abort();
-    return timing;
+    const FirstScreen read = readFirstScreenAlone(database, unsorted, query, kGridRows);
+    return {read.milliseconds, read.rows};
 }
 
 void printPlan(sqlite3* handle, const ListingStatement& statement) {
@@ -151,7 +127,8 @@ void printPlan(sqlite3* handle, const ListingStatement& statement) {
     statement.applyTo(query);
     const TranslatedSql sql = query.translated();
     RawStatement plan(handle, QStringLiteral("EXPLAIN QUERY PLAN ") + sql.sql);
-    bindNamed(plan, sql.parameters, query);
+    for (int i = 0; i < sql.parameters.size(); ++i)
+        plan.bind(i + 1, query.param(sql.parameters[i]));
     while (plan.step()) {
         std::printf("#   plan: %s\n",
                     reinterpret_cast<const char*>(sqlite3_column_text(plan.get(), 3)));
@@ -159,7 +136,7 @@ void printPlan(sqlite3* handle, const ListingStatement& statement) {
 }
 
 bool runSearch(const SearchCase& search, Database& database, const BenchOptions& options) {
-    if (options.plan) printPlan(database.handle(), search.statement);
+    if (options.plan && !database.isServer()) printPlan(database.handle(), search.statement);
     timeProgramPath(search.statement, false);  // warms the page cache for both paths
     std::vector<double> app;
     std::vector<double> raw;
@@ -167,7 +144,7 @@ bool runSearch(const SearchCase& search, Database& database, const BenchOptions&
     int rawRows = 0;
     for (int i = 0; i < options.repeat; ++i) {
         const Timing a = timeProgramPath(search.statement, options.detail);
-        const Timing r = timeRawPath(database.handle(), search.statement);
+        const Timing r = timeRawPath(database, search.statement);
         app.push_back(a.milliseconds);
         raw.push_back(r.milliseconds);
         appRows = a.rows;
@@ -175,8 +152,8 @@ bool runSearch(const SearchCase& search, Database& database, const BenchOptions&
     }
     printCaseLine(search.name, appRows, median(app), median(raw));
     if (appRows == rawRows) return true;
-    std::printf("# %s: the program counted %d rows, SQLite %d\n", qPrintable(search.name), appRows,
-                rawRows);
+    std::printf("# %s: the program counted %d rows, the engine alone %d\n", qPrintable(search.name),
+                appRows, rawRows);
     return false;
 }
 
@@ -186,8 +163,10 @@ void addListingSearchCases(BenchCases& cases) {
     for (SearchCase& search : listingSearchCases()) {
         const QString name = search.name;
         cases.push_back(
-            {name, [search = std::move(search)](Database& database, const BenchOptions& options) {
+            {name,
+             [search = std::move(search)](Database& database, const BenchOptions& options) {
                  return runSearch(search, database, options);
-             }});
+             },
+             true});
     }
 }
