@@ -44,6 +44,14 @@ int main(int argc, char** argv) {
         // quarnel.ini is refused, never made anew.
         const std::unique_ptr<Database> store = openOfficeStore(folder, {});
         Database& database = *store;
+        // The generators write through SQLite's own statements.
+        if (database.isServer()) {
+            std::fprintf(stderr,
+                         "quarnel_demo_data: 예제 자료는 이 컴퓨터의 자료 파일에만 만듭니다. "
+                         "서버로는 다른 사무실 폴더에 만든 뒤 quarnel --copy-store 로 "
+                         "옮기십시오.\n");
+            return 2;
+        }
         const int count = std::max(0, parser.value(QStringLiteral("listings")).toInt());
         const auto seed = parser.value(QStringLiteral("seed")).toULongLong();
         fillListings(database, count, seed, QDate::currentDate());

@@ -58,12 +58,17 @@ qint64 readScreenOnSqlite(sqlite3* handle, const QString& sql, const QVariantLis
     return bytes;
 }
 
+// The server is asked for the screenful alone; without the limit it sends the
+// whole result before the first row can be read.
 qint64 readScreenOnServer(Database& database, const QString& sql, const QVariantList& values,
                           int screen) {
-    QSqlQuery select = runOnServer(database, sql, values);
+    QSqlQuery select =
+        runOnServer(database, sql + QStringLiteral("\nLIMIT %1").arg(screen), values);
+    // The driver's record() asks the server for table names: once, not per row.
+    const int columns = select.record().count();
     qint64 characters = 0;
     for (int row = 0; row < screen && select.next(); ++row) {
-        for (int column = 0; column < select.record().count(); ++column)
+        for (int column = 0; column < columns; ++column)
             characters += select.value(column).toString().size();
     }
     return characters;

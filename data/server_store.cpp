@@ -85,6 +85,13 @@ void Database::openServer() {
     db_.setNumericalPrecisionPolicy(QSql::HighPrecision);
     try {
         executeStatement(QStringLiteral("SET standard_conforming_strings = on"), {});
+        // The searches and matches read the listings through indexes whose
+        // pages the server mostly has in memory or on a solid-state disk. At
+        // the server's default cost of a random read (made for spinning
+        // disks) it reads the whole listing table instead, three to five
+        // times slower at 200,000 listings. This sets only this desk's
+        // connection.
+        executeStatement(QStringLiteral("SET random_page_cost = 1.1"), {});
         openServerStore();
     } catch (...) {
         closeConnection();

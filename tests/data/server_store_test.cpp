@@ -206,6 +206,10 @@ TEST_F(ServerStoreTest, AnOfficeMovesToTheServerAndBackWholeAndInOneTransaction)
     EXPECT_EQ(server_->run(QStringLiteral("SELECT count(*) FROM bucode")).toLongLong(),
               localCodes.integer(QStringLiteral("n")))
         << "the new store's starting codes are replaced, not doubled";
+    EXPECT_EQ(server_->run(QStringLiteral("SELECT reltuples FROM pg_class WHERE relname = 'budong'"))
+                  .toInt(),
+              2)
+        << "the server's planner knows the copied rows at once";
 
     // A target holding an office's data already is refused untouched.
     const QString refused = contextOf([&] { transferStore(local, *server); });
