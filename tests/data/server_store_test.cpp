@@ -18,6 +18,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <functional>
+#include <thread>
+
 namespace {
 constexpr int kShortWaitMs = 300;
 
@@ -161,6 +165,37 @@ TEST_F(ServerStoreTest, ARowAnotherDeskIsWritingIsWaitedForThenSaidBusyAndNothin
     second->execute(QStringLiteral("UPDATE budong SET name = 'B' WHERE scancode = 'K1'"));
     again.commit();
     EXPECT_EQ(nameOf(*first, QStringLiteral("K1")), QStringLiteral("B"));
+}
+
+// Two desks adding a contract at once: the second waits for the first one's
+// number and then takes the next, instead of computing the same one and
+// being refused for it when the first commits.
+TEST_F(ServerStoreTest, TwoDesksAddingAContractAtOnceTakeTurnsForItsNumber) {
+    auto first = desk();
+    const QString add = QStringLiteral("INSERT INTO cont_1 (sojaji) VALUES (?)");
+    Transaction adding(*first);
+    first->execute(add, {QStringLiteral("첫째 자리")});
+
+    QString secondFailed;
+    std::thread secondDesk([&] {
+        // A connection belongs to the thread that opened it.
+        const auto second = desk(5000);
+        secondFailed = contextOf([&] {
+            Transaction action(*second);
+            second->execute(add, {QStringLiteral("둘째 자리")});
+            action.commit();
+        });
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    adding.commit();
+    secondDesk.join();
+
+    EXPECT_EQ(secondFailed, QStringLiteral("(no error)"));
+    EXPECT_EQ(server_
+                  ->run(QStringLiteral("SELECT string_agg(contno || ':' || sojaji, ',' ORDER BY "
+                                       "contno) FROM cont_1"))
+                  .toString(),
+              QStringLiteral("1:첫째 자리,2:둘째 자리"));
 }
 
 TEST_F(ServerStoreTest, AServerThatWentAwayIsSaidAndTheActionCanBeTriedAgain) {
