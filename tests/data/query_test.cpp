@@ -61,6 +61,19 @@ TEST_F(QueryTest, TypedTextIsJustText) {
     like.setParam(QStringLiteral("p"), containsPattern(QStringLiteral("_")));
     like.open();
     EXPECT_EQ(keys(like), QStringList{QStringLiteral("2")});
+
+    // The case of A-Z is ignored, of no other letter, on either engine.
+    sql(QStringLiteral("INSERT INTO budong (scancode, name) VALUES ('4', 'Ärzte')"));
+    Query name;
+    name.add(QStringLiteral("select S.\"scancode\" from \"BUDONG.DB\" S where S.\"name\" like :p"));
+    const auto found = [&](const QString& typed) {
+        name.setParam(QStringLiteral("p"), containsPattern(typed));
+        name.open();
+        return keys(name);
+    };
+    EXPECT_EQ(found(QStringLiteral("o'NEIL")), QStringList{QStringLiteral("2")});
+    EXPECT_EQ(found(QStringLiteral("äRZTE")), QStringList{});
+    EXPECT_EQ(found(QStringLiteral("ÄRZTE")), QStringList{QStringLiteral("4")});
 }
 
 TEST_F(QueryTest, CursorCountsAndFieldsOfAResult) {
